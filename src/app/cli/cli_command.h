@@ -1,0 +1,46 @@
+#pragma once
+// The small subcommand framework of ledra-cli: every command gets --data and
+// --today, and writes to the streams it is given so tests can run it.
+
+#include <filesystem>
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+
+namespace CLI {
+class App;
+}
+
+namespace ledra::cli {
+
+struct CliContext {
+  std::filesystem::path data_dir;  // --data, default the current directory
+  const Clock* clock = nullptr;    // --today, default the system clock
+  std::ostream* out = nullptr;
+  std::ostream* err = nullptr;
+};
+
+class CliCommand {
+ public:
+  virtual ~CliCommand() = default;
+  virtual std::string Name() const = 0;
+  virtual std::string Description() const = 0;  // UTF-8
+  // Adds the command's own options and arguments.
+  virtual void Configure(CLI::App& command) = 0;
+  // Returns the process exit code.
+  virtual int Run(const CliContext& context) = 0;
+};
+
+// Every command of ledra-cli, in the order --help lists them.
+std::vector<std::unique_ptr<CliCommand>> AllCommands();
+
+// Parses the arguments and runs the chosen command.
+int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+
+// Writes an ANSI text (a string-table message) to a UTF-8 stream, with a line end.
+void PrintAnsi(std::ostream& stream, std::string_view ansi);
+
+}  // namespace ledra::cli
