@@ -118,4 +118,25 @@ inline constexpr int kCliTodayOption = 21002;
 inline constexpr int kCliBadDate = 21003;
 inline constexpr int kCliVersionOption = 21004;
 
+// Start-up: password, confidentiality sweep, data folder and lock
+inline constexpr int kPasswordCaption = 20601;
+inline constexpr int kPasswordPrompt = 20602;
+inline constexpr int kPasswordPromptOld = 20603;
+inline constexpr int kPasswordInvalid = 20604;
+inline constexpr int kPasswordChangeCaption = 20605;
+inline constexpr int kPasswordNewPrompt = 20606;
+inline constexpr int kPasswordAgain = 20607;
+inline constexpr int kPasswordDisabled = 20608;
+inline constexpr int kPasswordChanged = 20609;
+inline constexpr int kPasswordNotChanged = 20610;
+inline constexpr int kSweepCaption = 20612;
+inline constexpr int kSweepText1 = 20613;
+inline constexpr int kSweepText2 = 20614;
+inline constexpr int kSweepText3 = 20615;
+inline constexpr int kLockHolder = 23000;         // "process %1 on %2"
+inline constexpr int kDataFolderReadOnly = 23001;
+inline constexpr int kCannotCreateDataFolder = 23002;
+inline constexpr int kCommandPassword = 32786;
+inline constexpr int kCommandNag = 32850;
+
 }  // namespace ledra::str
