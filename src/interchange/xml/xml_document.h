@@ -21,6 +21,7 @@ namespace ledra::xml {
 enum AppendFlag : unsigned {
   kAppendCData = 1,           // write the text as a CDATA section
   kAppendKeepReferences = 2,  // copy "&name;" and "&#...;" in the text as they are
+  kAppendAsChild = 4,         // add as the main element's last child, at the child position
 };
 
 class XmlDocument {
@@ -62,10 +63,12 @@ class XmlDocument {
   std::string ChildName() const { return std::string(NameOf(child_)); }
 
   // Adds an element after the main element (as the parent's last child when
-  // there is no main position) and makes it the main element. False, and
+  // there is no main position) and makes it the main element. With
+  // kAppendAsChild it becomes the main element's last child and the child
+  // position instead, which is how a nested document is built. False, and
   // nothing changes, when the name cannot be written as a name.
   bool AppendElement(std::string_view name, std::string_view text = {}, unsigned flags = 0);
-  bool AppendElement(std::string_view name, long long number);
+  bool AppendElement(std::string_view name, long long number, unsigned flags = 0);
   // Sets or replaces an attribute of the main element; false without one.
   bool SetAttribute(std::string_view name, std::string_view value);
   bool SetAttribute(std::string_view name, long long number);

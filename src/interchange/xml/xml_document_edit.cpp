@@ -93,7 +93,9 @@ bool XmlDocument::AppendElement(std::string_view name, std::string_view text, un
   if (!IsValidName(name) || text_.size() + text.size() * 6 + name.size() * 2 > kMaxText) {
     return false;
   }
-  const ElementIndex parent = main_ ? elements_[main_].parent : parent_;
+  const bool as_child = (flags & kAppendAsChild) && main_ != kNoElement;
+  const ElementIndex after = as_child ? kNoElement : main_;
+  const ElementIndex parent = as_child ? main_ : (main_ ? elements_[main_].parent : parent_);
   const std::size_t level = parent ? elements_[parent].level + 1u : 0u;
   if (level >= kMaxDepth) return false;
 
@@ -112,11 +114,17 @@ bool XmlDocument::AppendElement(std::string_view name, std::string_view text, un
 
   // Place it after the main element, else after the parent's last child,
   // else as the parent's first content.
-  ElementIndex previous = main_ ? main_ : (parent ? elements_[parent].last_child : last_top_);
+  ElementIndex previous = after ? after : (parent ? elements_[parent].last_child : last_top_);
   std::size_t at = 0;
   std::string prefix;
   std::string suffix;
   if (previous) {
+    // What follows an element that never ended would land inside it.
+    if (!elements_[previous].empty_tag && elements_[previous].end_tag_length == 0) {
+      const std::string end_tag = "</" + std::string(NameOf(previous)) + ">";
+      Splice(previous, elements_[previous].end(), 0, end_tag);
+      elements_[previous].end_tag_length = static_cast<std::uint32_t>(end_tag.size());
+    }
     at = elements_[previous].end();
     prefix = LineBreak(level);
   } else if (parent) {
@@ -141,14 +149,18 @@ bool XmlDocument::AppendElement(std::string_view name, std::string_view text, un
   r.parent = parent;
   r.level = static_cast<std::uint16_t>(level);
   LinkAfter(index, previous, parent);
-  parent_ = parent;
-  main_ = index;
-  child_ = kNoElement;
+  if (as_child) {
+    child_ = index;
+  } else {
+    parent_ = parent;
+    main_ = index;
+    child_ = kNoElement;
+  }
   return true;
 }
 
-bool XmlDocument::AppendElement(std::string_view name, long long number) {
-  return AppendElement(name, std::to_string(number));
+bool XmlDocument::AppendElement(std::string_view name, long long number, unsigned flags) {
+  return AppendElement(name, std::string_view(std::to_string(number)), flags);
 }
 
 bool XmlDocument::SetAttribute(std::string_view name, std::string_view value) {
