@@ -1,0 +1,71 @@
+#include "single_instance.h"
+
+#include <unistd.h>
+
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QWidget>
+#include <utility>
+
+#include "platform/qt/qt_text.h"
+#include "platform/string_ids.h"
+#include "platform/string_table.h"
+
+namespace ledra::gui {
+namespace {
+constexpr int kConnectTimeoutMs = 1000;
+}
+
+SingleInstance::SingleInstance(QString name, QObject* parent)
+    : QObject(parent), name_(std::move(name)) {}
+
+QString SingleInstance::DefaultName() {
+  return qt::FromAnsi(Strings().Get(str::kWindowClassPrefix) + LanguageCode()) +
+         QStringLiteral("-%1").arg(::getuid());
+}
+
+bool SingleInstance::Claim() {
+  if (TellRunningInstance()) return false;
+  if (Listen()) return true;
+  // Two starts at the same moment: the other one may have won the name.
+  if (TellRunningInstance()) return false;
+  // A socket left by a crashed run answers nobody; take its place.
+  QLocalServer::removeServer(name_);
+  // Without the socket the program still runs; the folder lock guards the data.
+  Listen();
+  return true;
+}
+
+bool SingleInstance::TellRunningInstance() const {
+  QLocalSocket socket;
+  socket.connectToServer(name_);
+  if (!socket.waitForConnected(kConnectTimeoutMs)) return false;
+  socket.write("raise\n");
+  socket.waitForBytesWritten(kConnectTimeoutMs);
+  socket.disconnectFromServer();
+  return true;
+}
+
+bool SingleInstance::Listen() {
+  if (!server_) {
+    server_ = new QLocalServer(this);
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(server_, &QLocalServer::newConnection, this, [this] {
+      while (QLocalSocket* socket = server_->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        emit ActivationRequested();
+      }
+    });
+  }
+  return server_->listen(name_);
+}
+
+void RaiseWindow(QWidget* window) {
+  if (!window) return;
+  if (window->isMinimized()) window->showNormal();
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+}  // namespace ledra::gui
