@@ -1,0 +1,120 @@
+#include "startup.h"
+
+#include "main_window.h"
+#include "platform/data_folder.h"
+#include "platform/qt/qt_text.h"
+#include "platform/string_ids.h"
+#include "platform/string_table.h"
+#include "single_instance.h"
+#include "store/start_notice.h"
+#include "store/ui/confidentiality_sweep_dialog.h"
+#include "store/ui/password_dialogs.h"
+
+namespace ledra::gui {
+
+Startup::Startup(StartupOptions options, Prompter* prompter)
+    : options_(std::move(options)), prompter_(prompter ? *prompter : message_boxes_) {
+  if (options_.today) {
+    clock_ = std::make_unique<FixedClock>(*options_.today);
+  } else {
+    clock_ = std::make_unique<SystemClock>();
+  }
+}
+
+Startup::~Startup() = default;
+
+Startup::Outcome Startup::Start() {
+  if (!ClaimInstance()) return Outcome::kOtherInstance;
+  if (!TakeDataFolder()) return Outcome::kFailed;
+  ReadSettings();
+
+  document_ = std::make_unique<store::Document>(data_folder_, *clock_, prompter_);
+  store::OpenOptions open;
+  open.read_only = read_only();
+  open.early_year = settings_.early_year;
+  open.early_month = settings_.early_month;
+  open.check_password = [](const std::string& password) {
+    store::ui::PasswordCheckDialog dialog(password, store::PasswordCheck::Purpose::kOpening);
+    dialog.exec();
+    return dialog.outcome() == store::PasswordOutcome::kGranted;
+  };
+  if (document_->Open(open) != store::OpenOutcome::kOpened) return Outcome::kRefused;
+  document_->on_save_settings = [this] { SaveSettings(); };
+
+  window_ = std::make_unique<MainWindow>();
+  window_->SetStatusText(1, ReportMonthStatus());
+  QObject::connect(instance_.get(), &SingleInstance::ActivationRequested, window_.get(),
+                   [w = window_.get()] { RaiseWindow(w); });
+  message_boxes_.set_parent(window_.get());
+  window_->show();
+
+  store::ShowStartNotice(settings_, prompter_);
+  // A folder that cannot be written keeps its files; deleting would only fail.
+  if (!read_only()) store::ui::RunConfidentialitySweep(data_folder_, prompter_, window_.get());
+  return Outcome::kRunning;
+}
+
+bool Startup::ClaimInstance() {
+  instance_ = std::make_unique<SingleInstance>(
+      options_.instance_name.isEmpty() ? SingleInstance::DefaultName() : options_.instance_name);
+  return instance_->Claim();
+}
+
+bool Startup::TakeDataFolder() {
+  data_folder_ =
+      platform::ChooseDataFolder(platform::DataFolderInputsFromEnvironment(options_.data_folder));
+  if (Status made = platform::PrepareDataFolder(data_folder_); !made) {
+    prompter_.Inform(made.error().text);
+    return false;
+  }
+  Result<platform::FolderLock> lock = platform::FolderLock::Acquire(data_folder_);
+  if (!lock) {
+    prompter_.Inform(lock.error().text);
+    return false;
+  }
+  lock_.emplace(std::move(*lock));
+  if (lock_->read_only()) {
+    prompter_.Inform(
+        Strings().Format(str::kDataFolderReadOnly, {platform::PathForMessage(data_folder_)}));
+  }
+  return true;
+}
+
+void Startup::ReadSettings() {
+  settings_file_ = store::SettingsPath(data_folder_);
+  settings_ = store::LoadSettings(settings_file_, LanguageCode());
+  // The early start is read only from the 25th on, and cleared (silently) before it.
+  platform::IniFile ini = platform::IniFile::Load(settings_file_);
+  const std::string before = ini.Serialize();
+  const store::EffectiveToday today = store::ResolveToday(clock_->Today(), ini);
+  if (!read_only() && ini.Serialize() != before) static_cast<void>(ini.Save(settings_file_));
+  settings_.early_year = today.early_year;
+  settings_.early_month = today.early_month;
+}
+
+void Startup::SaveSettings() const {
+  if (read_only()) return;
+  static_cast<void>(store::SaveSettings(settings_, settings_file_, LanguageCode()));
+}
+
+QString Startup::ReportMonthStatus() const {
+  const int month = document_ ? document_->db().month().report_month_index : 0;
+  return qt::FromAnsi(
+      Strings().Format(str::kReportMonthStatus, {Strings().Get(str::kMonthJanuary + month)}));
+}
+
+int RunStartup(QApplication& app, const StartupOptions& options) {
+  Startup startup(options);
+  switch (startup.Start()) {
+    case Startup::Outcome::kRunning:
+      return app.exec();
+    case Startup::Outcome::kOtherInstance:
+    case Startup::Outcome::kRefused:
+      return 0;
+    case Startup::Outcome::kFailed:
+      return 1;
+  }
+  return 1;
+}
+
+}  // namespace ledra::gui

@@ -1,0 +1,95 @@
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <fstream>
+
+#include "main_window.h"
+#include "platform/files.h"
+#include "single_instance.h"
+#include "startup.h"
+
+using ledra::Date;
+using ledra::ScriptedPrompter;
+using ledra::gui::Startup;
+using ledra::gui::StartupOptions;
+
+namespace {
+
+void Write(const QString& path, const char* text) {
+  std::ofstream(path.toStdString(), std::ios::binary) << text;
+}
+
+}  // namespace
+
+class StartupTest : public QObject {
+  Q_OBJECT
+
+  QString UniqueName() {
+    return QStringLiteral("ledra-startup-test-%1-%2")
+        .arg(QCoreApplication::applicationPid())
+        .arg(++counter_);
+  }
+  int counter_ = 0;
+
+  StartupOptions Options(const QTemporaryDir& dir, const QString& name) {
+    return {dir.path().toStdString(), Date{2025, 3, 10}, name};
+  }
+
+ private slots:
+  void OpensAWindowOnAFreshFolder() {
+    QTemporaryDir dir;
+    Write(dir.filePath(QStringLiteral("contact.tsv")), "x");
+    ScriptedPrompter prompter;
+    Startup startup(Options(dir, UniqueName()), &prompter);
+    QCOMPARE(startup.Start(), Startup::Outcome::kRunning);
+    QVERIFY(startup.window()->isVisible());
+    QCOMPARE(startup.window()->windowTitle(),
+             QString::fromUtf8("Sistema de Actividade de Serviço"));
+    QCOMPARE(startup.ReportMonthStatus(), QString::fromUtf8("  Mês de Entradas = Fevereiro"));
+    // The start-up notice, and the export leftover is gone.
+    QCOMPARE(prompter.shown.size(), size_t{1});
+    QVERIFY(prompter.shown[0].starts_with("Este programa"));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("contact.tsv"))));
+  }
+
+  void NagSwitchesTheNoticeOff() {
+    QTemporaryDir dir;
+    Write(dir.filePath(QStringLiteral("ledra.ini")), "[Nag]\r\nEnabled=1\r\n");
+    ScriptedPrompter prompter;
+    Startup startup(Options(dir, UniqueName()), &prompter);
+    QCOMPARE(startup.Start(), Startup::Outcome::kRunning);
+    QVERIFY(prompter.shown.empty());
+    QVERIFY(startup.settings().nag);
+  }
+
+  void ASecondStartOnlyRaisesTheFirst() {
+    QTemporaryDir dir;
+    const QString name = UniqueName();
+    ScriptedPrompter prompter;
+    Startup first(Options(dir, name), &prompter);
+    QCOMPARE(first.Start(), Startup::Outcome::kRunning);
+    first.window()->showMinimized();
+
+    Startup second(Options(dir, name), &prompter);
+    QCOMPARE(second.Start(), Startup::Outcome::kOtherInstance);
+    QVERIFY(second.window() == nullptr);
+    QTRY_VERIFY(!first.window()->isMinimized());
+  }
+
+  void AFolderInUseOpensNothing() {
+    QTemporaryDir dir;
+    ScriptedPrompter prompter;
+    Startup first(Options(dir, UniqueName()), &prompter);
+    QCOMPARE(first.Start(), Startup::Outcome::kRunning);
+
+    ScriptedPrompter told;
+    Startup second(Options(dir, UniqueName()), &told);
+    QCOMPARE(second.Start(), Startup::Outcome::kFailed);
+    QVERIFY(second.document() == nullptr);
+    QCOMPARE(told.shown.size(), size_t{1});
+    QVERIFY(told.shown[0].find("processo") != std::string::npos);
+  }
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"
