@@ -62,7 +62,11 @@ std::optional<AttributeSpan> FindAttribute(std::string_view tag, std::string_vie
         span.end = close == std::string_view::npos ? n : close + 1;
       } else {
         span.value_begin = i;
-        while (i < n && !IsSpace(tag[i]) && tag[i] != '>') ++i;
+        // An unquoted value stops before the "/>" that ends an empty-element tag.
+        while (i < n && !IsSpace(tag[i]) && tag[i] != '>' &&
+               !(tag[i] == '/' && i + 1 < n && tag[i + 1] == '>')) {
+          ++i;
+        }
         span.value_end = span.end = i;
       }
       i = span.end;

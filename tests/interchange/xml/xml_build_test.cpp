@@ -108,6 +108,17 @@ TEST(XmlBuild, EditsInsideALoadedDocumentKeepTheIndexRight) {
             " v=-6[]\n");
 }
 
+TEST(XmlBuild, ReplacingAnUnquotedValueKeepsTheEmptyTag) {
+  XmlDocument doc;
+  doc.SetText("<r><a b=x/><c/></r>");
+  ASSERT_TRUE(doc.FindNextChild("a"));
+  EXPECT_EQ(doc.ChildAttribute("b"), "x");
+  ASSERT_TRUE(doc.Descend());
+  ASSERT_TRUE(doc.SetAttribute("b", "y z"));
+  EXPECT_EQ(doc.text(), "<r><a b=\"y z\"/><c/></r>");
+  ASSERT_TRUE(doc.FindNextSibling("c"));
+}
+
 TEST(XmlBuild, RefusesNamesThatWouldBreakTheMarkup) {
   XmlDocument doc;
   for (const char* name : {"", "1a", "a b", "a>", "a/b", "a=b", "-x", "a\"", "<a"}) {
