@@ -87,6 +87,11 @@ DecodedDocument DecodeDocument(std::string_view bytes, XmlLog& log) {
       // the file is really UTF-8 or ANSI, and is saved back as UTF-8.
       log.Add("encoding_mismatch", {{"encoding", *declared}});
       if (platform::IsValidUtf8(bytes)) code_page = kCodePageUtf8;
+    } else if (*found == kCodePageUtf8 && !platform::IsValidUtf8(bytes)) {
+      // Hand-edited files often say UTF-8 and hold ANSI: keep their letters
+      // rather than turn each into '?'. Saving writes real UTF-8.
+      log.Add("encoding_mismatch", {{"encoding", *declared}});
+      doc.encoding = *declared;
     } else {
       code_page = *found;
       doc.encoding = *declared;

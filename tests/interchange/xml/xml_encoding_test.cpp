@@ -51,6 +51,7 @@ TEST(XmlEncoding, DeclarationsAndDetectionChooseTheEncoding) {
       {"<?xml version='1.0' encoding='UTF-16'?><r><n>\xC3\xA9</n></r>", "\xE9",
        "encoding_mismatch"},
       {"<r><n>\xC3\x28\xF0\x9F\x98\x80</n></r>", "\xC3(\xF0\x9F\x98\x80", ""},
+      {"<?xml version='1.0' encoding='utf-8'?><r><n>S\xE3o</n></r>", "S\xE3o", "encoding_mismatch"},
   };
   for (const Case& c : cases) {
     XmlDocument doc;
