@@ -47,8 +47,8 @@ Result<FolderLock> FolderLock::Acquire(const Path& folder) {
   const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
   if (fd < 0) {
     if (IsReadOnlyError(errno)) return FolderLock(folder, -1, true);
-    return Message{str::kCannotWriteFile,
-                   Strings().Format(str::kCannotWriteFile, {PathForMessage(file)})};
+    return Message{str::kCannotCreateFile,
+                   Strings().Format(str::kCannotCreateFile, {PathForMessage(file)})};
   }
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
     const int error = errno;
@@ -56,15 +56,15 @@ Result<FolderLock> FolderLock::Acquire(const Path& folder) {
     ::close(fd);
     if (error == EWOULDBLOCK)
       return Message{str::kDataFolderLocked, Strings().Format(str::kDataFolderLocked, {holder})};
-    return Message{str::kCannotWriteFile,
-                   Strings().Format(str::kCannotWriteFile, {PathForMessage(file)})};
+    return Message{str::kCannotCreateFile,
+                   Strings().Format(str::kCannotCreateFile, {PathForMessage(file)})};
   }
   // Whatever a crashed run left in the file is replaced by this process.
   const std::string text = std::to_string(::getpid()) + "\n" + HostName() + "\n";
-  if (::ftruncate(fd, 0) != 0 ||
-      ::pwrite(fd, text.data(), text.size(), 0) != static_cast<ssize_t>(text.size())) {
-    // The lock holds; only the note for others is missing.
-  }
+  // Best effort: the lock holds even when the note for others cannot be written.
+  [[maybe_unused]] const bool noted =
+      ::ftruncate(fd, 0) == 0 &&
+      ::pwrite(fd, text.data(), text.size(), 0) == static_cast<ssize_t>(text.size());
   return FolderLock(folder, fd, !FolderWritable(folder));
 }
 
@@ -94,8 +94,7 @@ void FolderLock::Release() {
   if (fd_ < 0) return;
   // The file stays: removing it would let a waiting process lock a file that
   // is no longer the one others open.
-  if (::ftruncate(fd_, 0) != 0) {
-  }
+  [[maybe_unused]] const int cleared = ::ftruncate(fd_, 0);
   ::close(fd_);
   fd_ = -1;
 }
