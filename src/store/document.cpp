@@ -1,23 +1,26 @@
 #include "store/document.h"
 
+#include "store/document_load_state.h"
+
 #include <algorithm>
 #include <cstring>
 
+#include "platform/file_set_commit.h"
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
+#include "store/appointment_file.h"
+#include "store/attendance_file.h"
+#include "store/extension_file.h"
 #include "store/group_table_file.h"
+#include "store/keyed_records.h"
 #include "store/old_record_conversion.h"
 #include "store/participated_flags_file.h"
+#include "store/record_file.h"
+#include "store/remark_file.h"
 #include "store/text_scrambler.h"
 #include "store/totals_card_file.h"
 
 namespace ledra::store {
-
-struct Document::LoadState {
-  bool at_opening = false;
-  bool conversion = false;
-  ConversionYears years{};
-};
 
 namespace {
 
@@ -46,6 +49,12 @@ platform::Path Document::FilePath(int name_id) const {
 }
 
 std::optional<std::string> Document::ReadDataFile(int name_id) const {
+  if (read_only()) {
+    // A save cut short leaves its new files waiting; a reader that may not
+    // finish it reads them where they wait.
+    const auto path = platform::PendingFileFor(current_folder(), Strings().Get(name_id));
+    return path ? platform::ReadFileIfPresent(*path) : std::nullopt;
+  }
   return platform::ReadFileIfPresent(FilePath(name_id));
 }
 
@@ -56,6 +65,9 @@ platform::Path Document::PastMonthFolder(int n) const {
 
 OpenOutcome Document::Open(const OpenOptions& options) {
   options_ = options;
+  if (!options_.read_only) {
+    if (Status s = platform::RecoverFileSet(data_folder_); !s) prompter_.Inform(s.error().text);
+  }
   db_.modified = false;
   db_.month().viewing_past = false;
   db_.month().past_month_mask = 0;
@@ -78,6 +90,7 @@ void Document::Load(bool at_opening) {
   LoadOldLists(s);
   LoadUnscramble(s);
   LoadSecondSortAndRepair(s);
+  LoadSideFilesAfterPeople(s);
   if (at_opening && header::HasPassword(db_.header())) {
     const bool granted =
         options_.check_password && options_.check_password(header::Password(db_.header()));
@@ -88,6 +101,7 @@ void Document::Load(bool at_opening) {
     }
   }
   LoadOldMeetingAndMonthState(s);
+  LoadRemarksAndAttendance(s);
   if (at_opening) CheckPastMonths();
   LoadPresence(s);
 }
@@ -121,6 +135,9 @@ void Document::LoadTodayAndSharedSettings(LoadState&) {
 }
 
 void Document::LoadMainFile(LoadState& s) {
+  // The extension records are read first; their texts are decoded once the
+  // main file has given the scramble base.
+  extension_file_ = ReadDataFile(str::kFileExtensions).value_or(std::string{});
   db_.Reset();
   db_.rows().clear();
   surplus_.clear();
@@ -199,10 +216,11 @@ void Document::LoadHeaderDerived(LoadState& s) {
       import_cards(data_folder_ / Strings().Get(str::kFolderRoll) /
                        Strings().Get(str::kFolderPastCardsOld) / Strings().Get(str::kFileCardsOld),
                    true);
-      if (!read_only()) {
-        Status ignored;
-        WriteDataFile(Strings().Get(str::kFileTotalsCard), WriteTotalsCard(db_.side.totals_card),
-                      ignored);
+      (void)WriteSideFile(str::kFileTotalsCard, WriteTotalsCard(db_.side.totals_card));
+      if (auto old_remarks = ReadDataFile(str::kFileRemarksOld)) {
+        remark_file_ = ConvertOldRemarks(ReadDataFile(str::kFileRemarks).value_or(std::string{}),
+                                         *old_remarks, db_);
+        (void)WriteSideFile(str::kFileRemarks, remark_file_);
       }
       if (auto late = ReadDataFile(str::kFileLateOld)) {
         const auto* p = reinterpret_cast<const std::uint8_t*>(late->data());
@@ -280,12 +298,19 @@ void Document::LoadUnscramble(LoadState&) {
 
 void Document::LoadSecondSortAndRepair(LoadState& s) {
   db_.SortTable();
+  db_.side.appointments = ReadRecords<AppointmentEntry>(
+      ReadDataFile(str::kFileAppointments).value_or(std::string{}), kMaxAppointments);
   db_.RebuildIndexes(prompter_);
   if (s.at_opening) db_.RepairDuplicateIds();
 }
 
 void Document::LoadOldMeetingAndMonthState(LoadState& s) {
   if (!s.conversion) return;
+  if (auto old = ReadDataFile(str::kFileMeetingOld)) {
+    ConvertOldMeetings(db_, *old);
+    s.meetings_converted = true;
+    (void)WriteSideFile(str::kFileAttendance, WriteAttendance(db_));
+  }
   const auto& m = db_.month();
   const int slot = MonthSlot(m.report_month_index, m.report_year);
   const bool current = header::YearStamp(db_.header(), slot) == m.report_year;
@@ -308,19 +333,8 @@ void Document::CheckPastMonths() {
   }
 }
 
-void Document::WriteDataFile(const std::string& name, std::string_view bytes,
-                             Status& first_failure) {
-  const platform::Path path = current_folder() / name;
-  if (platform::WriteFileAtomic(path, bytes).ok()) return;
-  Message message{str::kCannotCreateFile,
-                  Strings().Format(str::kCannotCreateFile, {platform::PathForMessage(path)})};
-  prompter_.Inform(message.text);
-  if (first_failure.ok()) first_failure = Status(std::move(message));
-}
-
 Status Document::SaveAll() {
   if (read_only()) return {};
-  Status failure;
   PublisherRecord& h = db_.header();
   const auto& m = db_.month();
   if (db_.count() > 0) {
@@ -338,35 +352,46 @@ Status Document::SaveAll() {
   const bool scrambled_ok =
       header_copy.bytes[header::kScrambleMarker] == ScrambledMarker(scramble_base_);
 
-  std::optional<std::string> flags;
+  // Every file of the save lands together or not at all.
+  platform::FileSetCommit files(current_folder());
+  auto name = [](int id) { return Strings().Get(id); };
   if (scrambled_ok) {
-    (void)platform::DeleteFile(FilePath(str::kFileParticipated));
-    flags = ExtractParticipatedFlags(db_);
-  }
-  std::string image;
-  image.reserve(static_cast<std::size_t>(db_.count()) * kRecordSize + surplus_.size());
-  for (int r = 0; r < db_.count(); ++r) {
-    PublisherRecord copy = db_.row(r);
-    if (plain) ScrambleRecord(copy, kScramble, scramble_base_);
-    image.append(reinterpret_cast<const char*>(copy.bytes.data()), kRecordSize);
-  }
-  image += surplus_;
-
-  if (scrambled_ok) {
-    if (flags) WriteDataFile(Strings().Get(str::kFileParticipated), *flags, failure);
-    WriteDataFile(Strings().Get(str::kFileMain), image, failure);
-    WriteDataFile(Strings().Get(str::kFileTotalsCard), WriteTotalsCard(db_.side.totals_card),
-                  failure);
-    (void)platform::DeleteFile(FilePath(str::kFileGroups));
+    files.Remove(name(str::kFileParticipated));
+    if (auto flags = ExtractParticipatedFlags(db_)) files.Put(name(str::kFileParticipated), *flags);
+    std::string image;
+    image.reserve(static_cast<std::size_t>(db_.count()) * kRecordSize + surplus_.size());
+    for (int r = 0; r < db_.count(); ++r) {
+      PublisherRecord copy = db_.row(r);
+      if (plain) ScrambleRecord(copy, kScramble, scramble_base_);
+      image.append(reinterpret_cast<const char*>(copy.bytes.data()), kRecordSize);
+    }
+    image += surplus_;
+    files.Put(name(str::kFileMain), std::move(image));
+    files.Put(name(str::kFileTotalsCard), WriteTotalsCard(db_.side.totals_card));
+    files.Remove(name(str::kFileGroups));
     if (db_.side.groups.bytes[0] != 0)
-      WriteDataFile(Strings().Get(str::kFileGroups), WriteGroupFile(db_.side.groups), failure);
+      files.Put(name(str::kFileGroups), WriteGroupFile(db_.side.groups));
   }
-  WriteDataFile(Strings().Get(str::kFileSharedSettings),
-                std::string_view(reinterpret_cast<const char*>(db_.side.shared_settings.data()),
-                                 db_.side.shared_settings.size()),
-                failure);
+  files.Put(name(str::kFileAttendance), WriteAttendance(db_));
+  if (auto appointments = WriteAppointmentFile(db_.side.appointments)) {
+    files.Put(name(str::kFileAppointments), *appointments);
+  } else if (db_.side.appointments.empty()) {
+    // Entries the user removed must not come back from the old file.
+    files.Remove(name(str::kFileAppointments));
+  }
+  std::string remarks = RemarkFileWithTable();
+  files.Put(name(str::kFileRemarks), remarks);
+  files.Put(name(str::kFileSharedSettings),
+            std::string(reinterpret_cast<const char*>(db_.side.shared_settings.data()),
+                        db_.side.shared_settings.size()));
+  Status result = files.Commit();
+  if (!result) {
+    prompter_.Inform(result.error().text);
+  } else {
+    remark_file_ = std::move(remarks);
+  }
   if (on_save_settings) on_save_settings();
-  return failure;
+  return result;
 }
 
 Status Document::SaveCommand(bool from_menu) {
@@ -387,10 +412,9 @@ bool Document::ViewPastMonth(int months_back) {
     if (a == Answer::kYes) {
       (void)SaveCommand(false);
     } else {
-      (void)platform::CopyFile(data_folder_ / Strings().Get(str::kFileRemarksUndo),
-                               data_folder_ / Strings().Get(str::kFileRemarks));
+      DiscardRemarkChanges();
     }
-    (void)platform::DeleteFile(data_folder_ / Strings().Get(str::kFileRemarksUndo));
+    DeleteRemarkUndo();
   }
   if (m.viewing_past) {
     m.report_month_index = m.open_month_index;

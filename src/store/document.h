@@ -64,6 +64,30 @@ class Document {
   // Path of the main file of the copy for MonthIndex + 1 = n.
   platform::Path PastMonthFolder(int n) const;
 
+  // --- record-by-record side files: changed on disk as soon as an edit is confirmed ---
+  // The remark of a person's slot ("" when none).
+  std::string RemarkText(int row, int slot) const;
+  // Stores a remark for (row, month, parity); a new remark is refused with
+  // "Falta espaço para Observações" once the table is full.
+  Status SetRemark(int row, int month_index, int parity, std::string_view text);
+  // Empties every remark of the person and rewrites the remarks.
+  Status RemoveRemarksOf(std::uint16_t id);
+  // The user declined to save: the remarks file goes back to its state at load.
+  void DiscardRemarkChanges();
+  // The undo copy is not needed any more (leaving, or viewing a past month).
+  void DeleteRemarkUndo();
+
+  // The person's extension record (full name, e-mail, other information), if linked.
+  std::optional<ExtensionRecord> ReadExtension(int row) const;
+  Status WriteExtension(int row, ExtensionRecord plain);
+
+  // Emergency contacts and special needs by key; key 0 writes a new record
+  // and returns its new key.
+  const EmergencyContact* FindContact(std::uint16_t key) const;
+  Result<std::uint16_t> WriteContact(std::uint16_t key, EmergencyContact contact);
+  const SpecialNeed* FindNeed(std::uint16_t key) const;
+  Result<std::uint16_t> WriteNeed(std::uint16_t key, SpecialNeed need);
+
   // Hooks the rest of the program attaches: writing the settings at save.
   std::function<void()> on_save_settings;
 
@@ -84,10 +108,16 @@ class Document {
   void LoadOldMeetingAndMonthState(LoadState& s);
   void LoadPresence(LoadState& s);
 
-  // Writes one file atomically; reports a failure to the user and remembers it.
-  void WriteDataFile(const std::string& name, std::string_view bytes, Status& first_failure);
+  void LoadSideFilesAfterPeople(LoadState& s);
+  void LoadRemarksAndAttendance(LoadState& s);
+
+  // Writes one record-by-record file at once; nothing while read-only. A
+  // failure is named to the user; memory keeps the change.
+  Status WriteSideFile(int name_id, std::string_view bytes);
   platform::Path FilePath(int name_id) const;
   std::optional<std::string> ReadDataFile(int name_id) const;
+  // The remarks file as it stands with every table position written again.
+  std::string RemarkFileWithTable() const;
 
   CongregationDatabase db_;
   platform::Path data_folder_;
@@ -98,6 +128,8 @@ class Document {
   std::uint8_t scramble_base_ = 0;
   bool converted_ = false;
   std::string surplus_;
+  std::string remark_file_;     // "remark9.dat" as it stands on disk
+  std::string extension_file_;  // "xten7.dat" as it stands on disk (scrambled)
 };
 
 }  // namespace ledra::store

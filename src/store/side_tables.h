@@ -50,11 +50,107 @@ constexpr std::size_t TotalsCardIndex(int month, int row, int column, int parity
   return static_cast<std::size_t>(72 * month + 18 * row + 2 * column + parity);
 }
 
+// A fixed-size record kept as its file image, so that bytes the program does
+// not own survive a load and a save.
+template <std::size_t N>
+struct RawRecord {
+  static constexpr std::size_t kSize = N;
+  std::array<std::uint8_t, N> bytes{};
+
+  std::uint16_t u16(std::size_t at) const {
+    return static_cast<std::uint16_t>(bytes[at] | (bytes[at + 1] << 8));
+  }
+  void set_u16(std::size_t at, std::uint16_t v) {
+    bytes[at] = static_cast<std::uint8_t>(v & 0xFF);
+    bytes[at + 1] = static_cast<std::uint8_t>(v >> 8);
+  }
+  // Zero-terminated ANSI text of a field, cut at the field's end.
+  std::string text(std::size_t at, std::size_t size) const {
+    std::size_t n = 0;
+    while (n < size && bytes[at + n] != 0) ++n;
+    return std::string(reinterpret_cast<const char*>(&bytes[at]), n);
+  }
+  void set_text(std::size_t at, std::size_t size, std::string_view value) {
+    for (std::size_t i = 0; i < size; ++i)
+      bytes[at + i] = i < value.size() && i + 1 < size ? static_cast<std::uint8_t>(value[i]) : 0;
+  }
+  bool all_zero() const {
+    for (std::uint8_t b : bytes)
+      if (b != 0) return false;
+    return true;
+  }
+};
+
+// One person's full name, e-mail and other information (texts plain here).
+struct ExtensionRecord : RawRecord<192> {
+  std::uint16_t id() const { return u16(0); }
+  std::string longname() const { return text(2, 65); }
+  std::string email() const { return text(67, 51); }
+  std::string extra() const { return text(118, 72); }
+  std::uint16_t flags() const { return u16(190); }
+  // Bit 0 long name, 1 e-mail, 2 other information contains a letter; bit 3 flags set.
+  std::uint8_t presence_mask() const;
+};
+struct ExtensionIndexEntry {
+  std::uint16_t id = 0;
+  std::uint8_t mask = 0;
+};
+inline constexpr int kMaxExtensionPositions = 601;
+
+struct EmergencyContact : RawRecord<256> {
+  std::uint16_t key() const { return u16(0); }
+  std::string name() const { return text(2, 96); }
+  std::string info() const { return text(98, 96); }
+  std::string home() const { return text(194, 16); }
+  std::string mobile() const { return text(210, 16); }
+  std::string work() const { return text(226, 16); }
+  bool witness() const { return bytes[242] == 1; }
+};
+inline constexpr int kMaxEmergencyContacts = 1000;
+
+struct SpecialNeed : RawRecord<96> {
+  std::uint16_t key() const { return u16(0); }
+  std::string need() const { return text(2, 94); }
+};
+inline constexpr int kMaxSpecialNeeds = 1300;
+
+struct AppointmentEntry : RawRecord<32> {
+  std::uint16_t id() const { return u16(0); }
+  std::uint16_t kind() const { return u16(2); }
+  std::string start() const { return text(4, 9); }
+  std::string end() const { return text(13, 9); }
+};
+inline constexpr int kMaxAppointments = 1500;
+
+// One meeting's attendance: block 0 midweek, block 1 weekend.
+struct AttendanceBlock : RawRecord<672> {
+  std::string name() const { return text(0, 96); }
+  std::uint16_t week(int w, int slot) const {
+    return u16(96 + 72 * static_cast<std::size_t>(w) + 2 * static_cast<std::size_t>(slot));
+  }
+  std::uint16_t meetings(int slot) const { return u16(456 + 2 * static_cast<std::size_t>(slot)); }
+  std::uint16_t total(int slot) const { return u16(528 + 2 * static_cast<std::size_t>(slot)); }
+  std::uint16_t average(int slot) const { return u16(600 + 2 * static_cast<std::size_t>(slot)); }
+};
+
 struct SideTables {
   std::vector<RemarkRecord> remarks{RemarkRecord{}};  // position 0 is the empty record
   GroupTable groups;
   TotalsCard totals_card{};
   std::array<std::uint8_t, 7> shared_settings{};
+
+  // Extension records as their file holds them (position 0 the empty header), texts plain.
+  std::vector<ExtensionRecord> extensions;
+  std::vector<ExtensionIndexEntry> extension_index;
+  // Emergency contacts and special needs in file order; the keys the index
+  // accepts (0 for a repeated key or one that nobody uses) beside them.
+  std::vector<EmergencyContact> contacts;
+  std::vector<std::uint16_t> contact_keys;
+  std::vector<SpecialNeed> needs;
+  std::vector<std::uint16_t> need_keys;
+  std::vector<AppointmentEntry> appointments;
+  std::array<AttendanceBlock, 2> attendance{};
+  bool attendance_file_was_empty = false;
 
   bool surname_first_shared() const { return shared_settings[0] != 0; }
 };

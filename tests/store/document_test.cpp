@@ -224,18 +224,26 @@ TEST_F(DocumentTest, RowsBeyondCapacityAreKeptAndReported) {
   EXPECT_EQ(Read("tdat9.bin").size(), file.size());  // the surplus is written back
 }
 
-TEST_F(DocumentTest, AFileThatCannotBeWrittenIsNamedAndTheOthersAreStillWritten) {
-  WriteFixture(Path("tdat9.bin"), HeaderRecord(23) + PersonRecord(23, 101, "Ana", "Lopes"));
+TEST_F(DocumentTest, AFileThatCannotBeWrittenIsNamedAndNothingIsReplaced) {
+  const std::string file = HeaderRecord(23) + PersonRecord(23, 101, "Ana", "Lopes");
+  WriteFixture(Path("tdat9.bin"), file);
   Document doc = OpenDoc();
+  doc.db().side.totals_card[5] = 7;
   platform::SetFaultHook([](platform::FileStep step, const platform::Path& p) {
-    return step == platform::FileStep::kOpen && p.filename() == "tdat9.bin";
+    return step == platform::FileStep::kOpen && p.filename().string().starts_with("tdat9.bin");
   });
   const Status s = doc.SaveAll();
   platform::SetFaultHook({});
   EXPECT_FALSE(s.ok());
   ASSERT_FALSE(prompter.shown.empty());
-  EXPECT_NE(prompter.shown.back().find("tdat9.bin"), std::string::npos);
+  EXPECT_NE(prompter.shown.back().find((folder.path() / "tdat9.bin").string()), std::string::npos);
   EXPECT_NE(prompter.shown.back().find("Incapaz de criar"), std::string::npos);
+  // The save is all or nothing: the old set stays whole.
+  EXPECT_EQ(Read("tdat9.bin"), file);
+  EXPECT_FALSE(platform::FileExists(Path("tcard.dat")));
+  EXPECT_EQ(platform::ListFolder(folder.path(), "*ledra*")->size(), 0u);
+  // Once the disk allows it again, the same save goes through.
+  EXPECT_TRUE(doc.SaveAll().ok());
   EXPECT_TRUE(platform::FileExists(Path("tcard.dat")));
 }
 

@@ -1,0 +1,138 @@
+#include "platform/file_set_commit.h"
+
+#include <algorithm>
+
+#include "platform/string_ids.h"
+#include "platform/string_table.h"
+
+namespace ledra::platform {
+namespace {
+
+// The manifest: one line per operation, "put <name>" or "remove <name>",
+// ending with the line "end" so a manifest is recognised as whole.
+struct Manifest {
+  std::vector<std::string> puts;
+  std::vector<std::string> removes;
+};
+
+std::string Encode(const Manifest& m) {
+  std::string text;
+  for (const auto& n : m.puts) text += "put " + n + "\n";
+  for (const auto& n : m.removes) text += "remove " + n + "\n";
+  text += "end\n";
+  return text;
+}
+
+std::optional<Manifest> Decode(std::string_view text) {
+  Manifest m;
+  bool ended = false;
+  while (!text.empty()) {
+    const size_t eol = text.find('\n');
+    if (eol == std::string_view::npos) return std::nullopt;
+    const std::string_view line = text.substr(0, eol);
+    text.remove_prefix(eol + 1);
+    auto safe = [](std::string_view name) {
+      return !name.empty() && name.find('/') == std::string_view::npos && name != "." &&
+             name != "..";
+    };
+    if (line == "end") {
+      ended = true;
+    } else if (line.starts_with("put ") && safe(line.substr(4))) {
+      m.puts.emplace_back(line.substr(4));
+    } else if (line.starts_with("remove ") && safe(line.substr(7))) {
+      m.removes.emplace_back(line.substr(7));
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!ended) return std::nullopt;
+  return m;
+}
+
+std::string TempName(std::string_view name) {
+  return std::string(name) + std::string(kCommitSuffix);
+}
+
+void DiscardTemporaries(const Path& folder) {
+  // The new files, and what an interrupted atomic write of one left behind.
+  for (const std::string& pattern :
+       {"*" + std::string(kCommitSuffix), ".*" + std::string(kCommitSuffix) + ".??????"}) {
+    auto names = ListFolder(folder, pattern);
+    if (!names) continue;
+    for (const auto& n : *names) (void)DeleteFile(folder / n);
+  }
+}
+
+}  // namespace
+
+void FileSetCommit::Put(std::string name, std::string bytes) {
+  std::erase_if(removes_, [&](const std::string& r) { return r == name; });
+  puts_.emplace_back(std::move(name), std::move(bytes));
+}
+
+void FileSetCommit::Remove(std::string name) {
+  std::erase_if(puts_, [&](const auto& p) { return p.first == name; });
+  removes_.push_back(std::move(name));
+}
+
+Status FileSetCommit::Commit() {
+  Manifest manifest;
+  for (const auto& [name, bytes] : puts_) {
+    if (!WriteFileAtomic(folder_ / TempName(name), bytes)) {
+      DiscardTemporaries(folder_);
+      return Message{str::kCannotCreateFile,
+                     Strings().Format(str::kCannotCreateFile, {PathForMessage(folder_ / name)})};
+    }
+    manifest.puts.push_back(name);
+  }
+  manifest.removes = removes_;
+  const Path manifest_path = folder_ / std::string(kCommitManifest);
+  if (!WriteFileAtomic(manifest_path, Encode(manifest))) {
+    DiscardTemporaries(folder_);
+    return Message{str::kCannotCreateFile,
+                   Strings().Format(str::kCannotCreateFile, {PathForMessage(manifest_path)})};
+  }
+  // From here the new set is decided: finish it now, or at the next opening.
+  return RecoverFileSet(folder_);
+}
+
+Status RecoverFileSet(const Path& folder) {
+  const Path manifest_path = folder / std::string(kCommitManifest);
+  auto text = ReadFileIfPresent(manifest_path);
+  if (!text) {
+    DiscardTemporaries(folder);
+    return {};
+  }
+  auto manifest = Decode(*text);
+  if (!manifest) {
+    // Not whole: the set was never decided.
+    DiscardTemporaries(folder);
+    return DeleteFile(manifest_path);
+  }
+  for (const auto& name : manifest->puts) {
+    const Path temp = folder / TempName(name);
+    if (!FileExists(temp)) continue;  // already in place
+    if (Status s = RenameFile(temp, folder / name); !s) return s;
+  }
+  for (const auto& name : manifest->removes) {
+    if (Status s = DeleteFile(folder / name); !s) return s;
+  }
+  return DeleteFile(manifest_path);
+}
+
+std::optional<Path> PendingFileFor(const Path& folder, std::string_view name) {
+  auto text = ReadFileIfPresent(folder / std::string(kCommitManifest));
+  if (text) {
+    if (auto manifest = Decode(*text)) {
+      auto listed = [&](const std::vector<std::string>& names) {
+        return std::find(names.begin(), names.end(), name) != names.end();
+      };
+      const Path temp = folder / TempName(name);
+      if (listed(manifest->puts) && FileExists(temp)) return temp;
+      if (listed(manifest->removes)) return std::nullopt;
+    }
+  }
+  return folder / std::string(name);
+}
+
+}  // namespace ledra::platform

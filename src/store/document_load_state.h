@@ -1,0 +1,16 @@
+#pragma once
+// What one load of the document carries from step to step.
+
+#include "store/document.h"
+#include "store/old_record_conversion.h"
+
+namespace ledra::store {
+
+struct Document::LoadState {
+  bool at_opening = false;
+  bool conversion = false;  // the previous version's files are being converted
+  bool meetings_converted = false;
+  ConversionYears years{};
+};
+
+}  // namespace ledra::store
