@@ -4,11 +4,11 @@
 #include <QCommandLineParser>
 #include <cstdio>
 
-#include "main_window.h"
 #include "platform/clock.h"
 #include "platform/qt/qt_text.h"
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
+#include "startup.h"
 
 int main(int argc, char** argv) {
   using namespace ledra;
@@ -28,23 +28,16 @@ int main(int argc, char** argv) {
   parser.addOption(today_option);
   parser.process(app);
 
-  std::optional<Date> today = SystemClock().Today();
+  gui::StartupOptions options;
+  if (parser.isSet(data_option)) options.data_folder = parser.value(data_option).toStdString();
   if (parser.isSet(today_option)) {
-    today = ParseIsoDate(parser.value(today_option).toStdString());
-    if (!today) {
+    options.today = ParseIsoDate(parser.value(today_option).toStdString());
+    if (!options.today) {
       const std::string message =
           Strings().Format(str::kCliBadDate, {qt::ToAnsi(parser.value(today_option))});
       std::fprintf(stderr, "%s\n", qt::FromAnsi(message).toLocal8Bit().constData());
       return 2;
     }
   }
-
-  gui::MainWindow window;
-  // The month open for entry is, until the month bookkeeping exists, the one before today's.
-  const int report_month = (today->month + 10) % 12;
-  window.SetStatusText(
-      1, qt::FromAnsi(Strings().Format(str::kReportMonthStatus,
-                                       {Strings().Get(str::kMonthJanuary + report_month)})));
-  window.show();
-  return QApplication::exec();
+  return gui::RunStartup(app, options);
 }

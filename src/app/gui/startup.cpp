@@ -29,6 +29,8 @@ Startup::Outcome Startup::Start() {
   ReadSettings();
 
   document_ = std::make_unique<store::Document>(data_folder_, *clock_, prompter_);
+  document_->db().sort_by_first_name = settings_.sort_by_first_name;
+  document_->db().language_code = LanguageCode();
   store::OpenOptions open;
   open.read_only = read_only();
   open.early_year = settings_.early_year;
