@@ -68,6 +68,107 @@ ordered_json Person(const store::CongregationDatabase& db, int r) {
   return j;
 }
 
+ordered_json SlotWordsOf(const auto& block, auto read) {
+  ordered_json a = ordered_json::array();
+  for (int s = 0; s < store::kSlotCount; ++s) a.push_back((block.*read)(s));
+  return a;
+}
+
+ordered_json SideTables(const store::CongregationDatabase& db) {
+  const store::SideTables& side = db.side;
+  ordered_json j;
+  ordered_json remarks = ordered_json::array();
+  for (std::size_t k = 1; k < side.remarks.size(); ++k) {
+    const store::RemarkRecord& r = side.remarks[k];
+    remarks.push_back({{"pos", k},
+                       {"text", Utf8(r.text)},
+                       {"month", r.month},
+                       {"parity", r.parity},
+                       {"id", r.id}});
+  }
+  j["remarks"] = remarks;
+  ordered_json extensions = ordered_json::array();
+  for (std::size_t k = 1; k < side.extensions.size(); ++k) {
+    const store::ExtensionRecord& e = side.extensions[k];
+    if (e.all_zero()) continue;
+    extensions.push_back({{"pos", k},
+                          {"id", e.id()},
+                          {"longname", Utf8(e.longname())},
+                          {"email", Utf8(e.email())},
+                          {"extra", Utf8(e.extra())},
+                          {"flags", e.flags()}});
+  }
+  j["extensions"] = extensions;
+  ordered_json contacts = ordered_json::array();
+  for (std::size_t k = 0; k < side.contacts.size(); ++k) {
+    const store::EmergencyContact& c = side.contacts[k];
+    contacts.push_back({{"key", side.contact_keys[k]},
+                        {"name", Utf8(c.name())},
+                        {"info", Utf8(c.info())},
+                        {"home", Utf8(c.home())},
+                        {"mobile", Utf8(c.mobile())},
+                        {"work", Utf8(c.work())},
+                        {"witness", c.witness()}});
+  }
+  j["emergency_contacts"] = contacts;
+  ordered_json needs = ordered_json::array();
+  for (std::size_t k = 0; k < side.needs.size(); ++k) {
+    if (side.need_keys[k] == 0) continue;
+    needs.push_back({{"key", side.need_keys[k]}, {"text", Utf8(side.needs[k].need())}});
+  }
+  j["special_needs"] = needs;
+  ordered_json appointments = ordered_json::array();
+  for (const store::AppointmentEntry& a : side.appointments) {
+    appointments.push_back(
+        {{"id", a.id()}, {"kind", a.kind()}, {"start", Utf8(a.start())}, {"end", Utf8(a.end())}});
+  }
+  j["appointments"] = appointments;
+  ordered_json attendance = ordered_json::array();
+  for (const store::AttendanceBlock& b : side.attendance) {
+    ordered_json weeks = ordered_json::array();
+    for (int w = 0; w < 5; ++w) {
+      ordered_json week = ordered_json::array();
+      for (int s = 0; s < store::kSlotCount; ++s) week.push_back(b.week(w, s));
+      weeks.push_back(week);
+    }
+    attendance.push_back({{"name", Utf8(b.name())},
+                          {"weeks", weeks},
+                          {"count", SlotWordsOf(b, &store::AttendanceBlock::meetings)},
+                          {"total", SlotWordsOf(b, &store::AttendanceBlock::total)},
+                          {"average", SlotWordsOf(b, &store::AttendanceBlock::average)}});
+  }
+  j["attendance"] = attendance;
+  ordered_json card = ordered_json::array();
+  for (int m = 0; m < 12; ++m) {
+    ordered_json rows = ordered_json::array();
+    for (int r = 0; r < 4; ++r) {
+      ordered_json columns = ordered_json::array();
+      for (int c = 0; c < 9; ++c) {
+        columns.push_back({side.totals_card[store::TotalsCardIndex(m, r, c, 0)],
+                           side.totals_card[store::TotalsCardIndex(m, r, c, 1)]});
+      }
+      rows.push_back(columns);
+    }
+    card.push_back(rows);
+  }
+  j["totals_card"] = card;
+  using T = store::GroupTable::Text;
+  ordered_json groups = ordered_json::array();
+  for (int g = 1; g <= side.groups.count(); ++g) {
+    groups.push_back({{"number", g},
+                      {"overseer", Utf8(side.groups.text(g, T::kOverseer))},
+                      {"assistant", Utf8(side.groups.text(g, T::kAssistant))},
+                      {"place", Utf8(side.groups.text(g, T::kPlace))},
+                      {"name", Utf8(side.groups.text(g, T::kName))},
+                      {"time", Utf8(side.groups.text(g, T::kTime))},
+                      {"day", side.groups.day(g)},
+                      {"name_shown", side.groups.name_shown(g)}});
+  }
+  j["groups"] = {{"count", side.groups.count()}, {"list", groups}};
+  j["shared_settings"] = side.shared_settings;
+  return j;
+}
+
 }  // namespace
 
 ordered_json DatabaseToJson(const store::Document& document) {
@@ -100,6 +201,7 @@ ordered_json DatabaseToJson(const store::Document& document) {
   ordered_json people = ordered_json::array();
   for (int r = 1; r < db.count(); ++r) people.push_back(Person(db, r));
   j["people"] = people;
+  j.update(SideTables(db));
   return j;
 }
 
