@@ -1,6 +1,8 @@
 #include "platform/file_set_commit.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
 
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
@@ -8,16 +10,31 @@
 namespace ledra::platform {
 namespace {
 
-// The manifest: one line per operation, "put <name>" or "remove <name>",
-// ending with the line "end" so a manifest is recognised as whole.
+// The manifest: one line per operation, "put <fingerprint> <name>" or
+// "remove <name>", ending with the line "end" so a manifest is recognised as
+// whole. The fingerprint tells a file already renamed into place from one
+// whose new version never got there.
 struct Manifest {
   std::vector<std::string> puts;
+  std::vector<std::string> fingerprints;
   std::vector<std::string> removes;
 };
 
+std::string Fingerprint(std::string_view bytes) {
+  std::uint64_t h = 14695981039346656037ull;  // FNV-1a
+  for (char c : bytes) {
+    h ^= static_cast<unsigned char>(c);
+    h *= 1099511628211ull;
+  }
+  char text[40];
+  std::snprintf(text, sizeof text, "%016llx-%zu", static_cast<unsigned long long>(h), bytes.size());
+  return text;
+}
+
 std::string Encode(const Manifest& m) {
   std::string text;
-  for (const auto& n : m.puts) text += "put " + n + "\n";
+  for (std::size_t i = 0; i < m.puts.size(); ++i)
+    text += "put " + m.fingerprints[i] + " " + m.puts[i] + "\n";
   for (const auto& n : m.removes) text += "remove " + n + "\n";
   text += "end\n";
   return text;
@@ -37,8 +54,12 @@ std::optional<Manifest> Decode(std::string_view text) {
     };
     if (line == "end") {
       ended = true;
-    } else if (line.starts_with("put ") && safe(line.substr(4))) {
-      m.puts.emplace_back(line.substr(4));
+    } else if (line.starts_with("put ")) {
+      const std::string_view rest = line.substr(4);
+      const size_t space = rest.find(' ');
+      if (space == std::string_view::npos || !safe(rest.substr(space + 1))) return std::nullopt;
+      m.fingerprints.emplace_back(rest.substr(0, space));
+      m.puts.emplace_back(rest.substr(space + 1));
     } else if (line.starts_with("remove ") && safe(line.substr(7))) {
       m.removes.emplace_back(line.substr(7));
     } else {
@@ -84,6 +105,7 @@ Status FileSetCommit::Commit() {
                      Strings().Format(str::kCannotCreateFile, {PathForMessage(folder_ / name)})};
     }
     manifest.puts.push_back(name);
+    manifest.fingerprints.push_back(Fingerprint(bytes));
   }
   manifest.removes = removes_;
   const Path manifest_path = folder_ / std::string(kCommitManifest);
@@ -108,6 +130,17 @@ Status RecoverFileSet(const Path& folder) {
     // Not whole: the set was never decided.
     DiscardTemporaries(folder);
     return DeleteFile(manifest_path);
+  }
+  // Every new file must be waiting or already in place; otherwise the commit
+  // was abandoned before anything was renamed and the old set stands.
+  for (std::size_t i = 0; i < manifest->puts.size(); ++i) {
+    const std::string& name = manifest->puts[i];
+    if (FileExists(folder / TempName(name))) continue;
+    auto target = ReadFileIfPresent(folder / name);
+    if (!target || Fingerprint(*target) != manifest->fingerprints[i]) {
+      DiscardTemporaries(folder);
+      return DeleteFile(manifest_path);
+    }
   }
   for (const auto& name : manifest->puts) {
     const Path temp = folder / TempName(name);
