@@ -1,3 +1,4 @@
+#include "cli/backup_commands.h"
 #include "cli/cli_command.h"
 #include "cli/store_commands.h"
 #include "cli/strings_command.h"
@@ -10,6 +11,9 @@ std::vector<std::unique_ptr<CliCommand>> AllCommands() {
   commands.push_back(MakeDumpCommand());
   commands.push_back(MakeResaveCommand());
   commands.push_back(MakeStringsCommand());
+  commands.push_back(MakeBackupCommand());
+  commands.push_back(MakeBackupsCommand());
+  commands.push_back(MakeRestoreCommand());
   return commands;
 }
 
