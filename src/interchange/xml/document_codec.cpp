@@ -128,16 +128,16 @@ std::string EncodeDocument(std::string_view text, std::string_view encoding, std
     case kCodePageAnsi:
       return std::string(text);
     case kCodePageUtf8:
-      if (mark) out = "\xEF\xBB\xBF";
+      if (mark) out.append("\xEF\xBB\xBF", 3);
       out += AnsiToUtf8Text(text);
       break;
     case kCodePageUtf16Le:
     case kCodePageUtf16Be:
-      if (mark) out = code_page == kCodePageUtf16Be ? "\xFE\xFF" : "\xFF\xFE";
+      if (mark) out.append(code_page == kCodePageUtf16Be ? "\xFE\xFF" : "\xFF\xFE", 2);
       out += AnsiToUtf16Text(text, code_page == kCodePageUtf16Be);
       break;
     case kCodePageUtf32:
-      if (mark) out = big_endian ? std::string("\0\0\xFE\xFF", 4) : std::string("\xFF\xFE\0\0", 4);
+      if (mark) out.append(big_endian ? "\0\0\xFE\xFF" : "\xFF\xFE\0\0", 4);
       out += AnsiToUtf32Text(text, big_endian);
       break;
     default: {

@@ -16,7 +16,16 @@ namespace {
 constexpr std::size_t kMaxText = std::size_t{1} << 30;
 
 std::string LineBreak(std::size_t level) {
-  return "\r\n" + std::string(level, '\t');
+  std::string out = "\r\n";
+  out.append(level, '\t');
+  return out;
+}
+
+std::string EndTag(std::string_view name) {
+  std::string out = "</";
+  out.append(name);
+  out.push_back('>');
+  return out;
 }
 
 }  // namespace
@@ -64,7 +73,9 @@ void XmlDocument::Splice(ElementIndex owner, std::size_t at, std::size_t erase,
 void XmlDocument::OpenEmptyTag(ElementIndex index) {
   const std::string name(NameOf(index));
   const std::size_t slash = elements_[index].content_start() - 2;  // the "/>"
-  Splice(index, slash, 2, "></" + name + ">");
+  std::string replacement = ">";
+  replacement += EndTag(name);
+  Splice(index, slash, 2, replacement);
   ElementRecord& r = elements_[index];
   r.start_tag_length = static_cast<std::uint32_t>(slash + 1 - r.start);
   r.end_tag_length = static_cast<std::uint32_t>(name.size() + 3);
@@ -99,7 +110,8 @@ bool XmlDocument::AppendElement(std::string_view name, std::string_view text, un
   const std::size_t level = parent ? elements_[parent].level + 1u : 0u;
   if (level >= kMaxDepth) return false;
 
-  std::string body = "<" + std::string(name);
+  std::string body = "<";
+  body.append(name);
   std::size_t start_tag_length = 0;
   if (text.empty()) {
     body += "/>";
@@ -109,7 +121,7 @@ bool XmlDocument::AppendElement(std::string_view name, std::string_view text, un
     start_tag_length = body.size();
     body += (flags & kAppendCData) ? CDataSection(text)
                                    : EscapeText(text, (flags & kAppendKeepReferences) != 0);
-    body += "</" + std::string(name) + ">";
+    body += EndTag(name);
   }
 
   // Place it after the main element, else after the parent's last child,
@@ -121,7 +133,7 @@ bool XmlDocument::AppendElement(std::string_view name, std::string_view text, un
   if (previous) {
     // What follows an element that never ended would land inside it.
     if (!elements_[previous].empty_tag && elements_[previous].end_tag_length == 0) {
-      const std::string end_tag = "</" + std::string(NameOf(previous)) + ">";
+      const std::string end_tag = EndTag(NameOf(previous));
       Splice(previous, elements_[previous].end(), 0, end_tag);
       elements_[previous].end_tag_length = static_cast<std::uint32_t>(end_tag.size());
     }

@@ -29,7 +29,8 @@ void XmlLog::Add(std::string_view name, std::initializer_list<Attribute> attribu
 }
 
 bool XmlLog::Has(std::string_view name) const {
-  const std::string needle = "<" + std::string(name);
+  std::string needle = "<";
+  needle.append(name);
   for (std::size_t at = text_.find(needle); at != std::string::npos;
        at = text_.find(needle, at + 1)) {
     const std::size_t after = at + needle.size();
