@@ -110,6 +110,7 @@ inline constexpr int kMenuFile = 20702;
 inline constexpr int kMenuOptions = 20701;
 inline constexpr int kMenuHelp = 20703;
 inline constexpr int kCommandExit = 57665;
+inline constexpr int kCommandSave = 20700;
 
 // Command line
 inline constexpr int kCliDescription = 21000;

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QStatusBar>
 
@@ -20,14 +21,22 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   resize(800, 600);
 }
 
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (close_guard && !close_guard()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
 void MainWindow::SetStatusText(int pane, const QString& text) {
   if (pane == 0 || pane == 1) panes_[pane]->setText(text);
 }
 
 void MainWindow::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(qt::Text(str::kMenuFile));
-  QAction* exit = file->addAction(qt::Text(str::kCommandExit));
-  connect(exit, &QAction::triggered, this, &QWidget::close);
+  file_menu_ = menuBar()->addMenu(qt::Text(str::kMenuFile));
+  exit_action_ = file_menu_->addAction(qt::Text(str::kCommandExit));
+  connect(exit_action_, &QAction::triggered, this, &QWidget::close);
 }
 
 }  // namespace ledra::gui

@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "document_menus.h"
 #include "main_window.h"
 #include "platform/data_folder.h"
 #include "platform/qt/qt_text.h"
@@ -45,6 +46,7 @@ Startup::Outcome Startup::Start() {
 
   window_ = std::make_unique<MainWindow>();
   window_->SetStatusText(1, ReportMonthStatus());
+  new DocumentMenus(*window_, *document_, settings_, prompter_);  // owned by the window
   QObject::connect(instance_.get(), &SingleInstance::ActivationRequested, window_.get(),
                    [w = window_.get()] { RaiseWindow(w); });
   message_boxes_.set_parent(window_.get());

@@ -1,0 +1,109 @@
+#include "document_menus.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "main_window.h"
+#include "platform/qt/qt_text.h"
+#include "platform/string_ids.h"
+#include "platform/string_table.h"
+#include "store/document_commands.h"
+#include "store/ui/password_dialogs.h"
+
+namespace ledra::gui {
+
+DocumentMenus::DocumentMenus(MainWindow& window, store::Document& document,
+                             store::Settings& settings, Prompter& prompter)
+    : QObject(&window),
+      window_(window),
+      document_(document),
+      settings_(settings),
+      prompter_(prompter) {
+  save_ = new QAction(qt::Text(str::kCommandSave), this);
+  save_->setShortcut(QKeySequence::Save);
+  window_.file_menu()->insertAction(window_.exit_action(), save_);
+  window_.file_menu()->insertSeparator(window_.exit_action());
+  connect(save_, &QAction::triggered, this, &DocumentMenus::Save);
+
+  options_ = window_.menuBar()->addMenu(qt::Text(str::kMenuOptions));
+  QAction* password = options_->addAction(qt::Text(str::kCommandPassword));
+  connect(password, &QAction::triggered, this, [this] {
+    if (store::ui::RunPasswordCommand(document_.db().header(), prompter_, &window_)) {
+      document_.db().modified = true;
+      Refresh();
+    }
+  });
+  nag_ = options_->addAction(qt::Text(str::kCommandNag));
+  nag_->setCheckable(true);
+  connect(nag_, &QAction::triggered, this, [this] {
+    store::ToggleNag(document_, settings_);
+    Refresh();
+  });
+  if (document_.db().language_code == "ptg") {
+    sort_first_ = options_->addAction(qt::Text(str::kSortByFirstName));
+    sort_first_->setCheckable(true);
+    connect(sort_first_, &QAction::triggered, this, [this](bool on) {
+      store::SetSortByFirstName(document_, settings_, on, prompter_);
+      Refresh();
+    });
+  }
+  past_ = new QMenu(qt::Text(str::kViewPastMonths), &window_);
+  past_action_ = options_->addMenu(past_);
+  return_ = options_->addAction(QString());
+  connect(return_, &QAction::triggered, this, &DocumentMenus::ReturnToOpenMonth);
+
+  window_.close_guard = [this] { return store::ConfirmClose(document_, prompter_); };
+  RebuildPastMonths();
+  Refresh();
+}
+
+void DocumentMenus::Refresh() {
+  const auto& m = document_.db().month();
+  save_->setEnabled(store::CanSave(document_));
+  nag_->setChecked(settings_.nag);
+  if (sort_first_) sort_first_->setChecked(settings_.sort_by_first_name);
+  return_->setVisible(m.viewing_past);
+  return_->setText(qt::FromAnsi(
+      FormatPrintf(Strings().Get(str::kReturnToMonth),
+                   {std::string_view(Strings().Get(str::kMonthJanuary + m.open_month_index))})));
+  window_.SetStatusText(
+      1, qt::FromAnsi(Strings().Format(
+             str::kReportMonthStatus, {Strings().Get(str::kMonthJanuary + m.report_month_index)})));
+}
+
+void DocumentMenus::Save() {
+  if (!store::CanSave(document_)) return;
+  // A small notice while the files are written.
+  QLabel wait(qt::Text(str::kSavingWait), &window_, Qt::Dialog | Qt::FramelessWindowHint);
+  wait.setMargin(24);
+  wait.show();
+  QApplication::processEvents();
+  (void)document_.SaveCommand(/*from_menu=*/true);
+  Refresh();
+}
+
+void DocumentMenus::RebuildPastMonths() {
+  past_->clear();
+  const auto& m = document_.db().month();
+  for (int d = 1; d <= 6; ++d) {
+    const int month = store::MonthsBack(m.open_month_index, d);
+    QAction* item = past_->addAction(qt::Text(str::kMonthJanuary + month));
+    item->setEnabled((m.past_month_mask & (1u << d)) != 0);
+    connect(item, &QAction::triggered, this, [this, d] { ViewPastMonth(d); });
+  }
+  // Without any copy the item is left out altogether.
+  past_action_->setVisible(m.past_month_mask != 0);
+}
+
+void DocumentMenus::ViewPastMonth(int months_back) {
+  if (document_.ViewPastMonth(months_back)) Refresh();
+}
+
+void DocumentMenus::ReturnToOpenMonth() {
+  document_.ReturnToOpenMonth();
+  Refresh();
+}
+
+}  // namespace ledra::gui

@@ -1,0 +1,48 @@
+#pragma once
+// The main window's document commands: Save, the password, the options kept
+// with the data, the past months, and the question on leaving.
+
+#include <QObject>
+#include <functional>
+
+#include "platform/prompter.h"
+#include "store/document.h"
+#include "store/settings.h"
+
+class QAction;
+class QMenu;
+
+namespace ledra::gui {
+
+class MainWindow;
+
+class DocumentMenus : public QObject {
+  Q_OBJECT
+
+ public:
+  DocumentMenus(MainWindow& window, store::Document& document, store::Settings& settings,
+                Prompter& prompter);
+
+  // Menu states after anything changed (modified flag, past month viewed).
+  void Refresh();
+
+ private:
+  void Save();
+  void ViewPastMonth(int months_back);
+  void ReturnToOpenMonth();
+  void RebuildPastMonths();
+
+  MainWindow& window_;
+  store::Document& document_;
+  store::Settings& settings_;
+  Prompter& prompter_;
+  QAction* save_ = nullptr;
+  QAction* nag_ = nullptr;
+  QAction* sort_first_ = nullptr;
+  QMenu* options_ = nullptr;
+  QMenu* past_ = nullptr;
+  QAction* past_action_ = nullptr;
+  QAction* return_ = nullptr;
+};
+
+}  // namespace ledra::gui
