@@ -65,6 +65,8 @@ std::optional<ByteOrderMark> DetectByteOrderMark(std::string_view bytes) {
   if (bytes.starts_with("\xEF\xBB\xBF")) return ByteOrderMark{"UTF-8", 3};
   if (bytes.starts_with("\xFF\xFE")) return ByteOrderMark{"UTF-16LE", 2};
   if (bytes.starts_with("\xFE\xFF")) return ByteOrderMark{"UTF-16BE", 2};
+  // Read as UTF-16, a big-endian UTF-32 text would start with a NUL unit.
+  if (bytes.starts_with(std::string_view("\0\0\xFE\xFF", 4))) return ByteOrderMark{"UTF-32BE", 4};
   return std::nullopt;
 }
 

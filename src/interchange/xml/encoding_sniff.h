@@ -12,11 +12,11 @@ namespace ledra::xml {
 inline constexpr std::size_t kSniffBlock = 1024;
 
 struct ByteOrderMark {
-  std::string_view encoding;  // "UTF-8", "UTF-16LE" or "UTF-16BE"
+  std::string_view encoding;  // "UTF-8", "UTF-16LE", "UTF-16BE" or "UTF-32BE"
   std::size_t length = 0;
 };
 
-// Tested in this order: EF BB BF, FF FE, FE FF.
+// Tested in this order: EF BB BF, FF FE, FE FF, 00 00 FE FF.
 std::optional<ByteOrderMark> DetectByteOrderMark(std::string_view bytes);
 
 // The encoding named in the first block: the `encoding` of an XML

@@ -83,6 +83,15 @@ TEST(XmlEncoding, Utf16IsSwappedAndCleanedOfNulls) {
   for (const char c : "<r><n>\xE9</n></r>"s) utf32 += c + "\0\0\0"s;
   wide.LoadBytes(utf32);
   EXPECT_EQ(NameText(wide), "\xE9");
+
+  // Big-endian UTF-32 has a mark of its own and round-trips with it.
+  XmlDocument big;
+  std::string utf32be = "\0\0\xFE\xFF"s;
+  for (const char c : "<r><n>\xE9</n></r>"s) utf32be += "\0\0\0"s + c;
+  big.LoadBytes(utf32be);
+  EXPECT_EQ(NameText(big), "\xE9");
+  EXPECT_EQ(big.encoding(), "UTF-32BE");
+  EXPECT_EQ(big.SaveBytes(), utf32be);
 }
 
 TEST(XmlEncoding, SavesInTheDocumentEncodingWithTheMarkOnlyWhenAsked) {
