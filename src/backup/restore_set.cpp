@@ -67,7 +67,10 @@ bool CanUndoRestore(const platform::Path& data_folder) {
 
 Status RestoreFolder(const platform::Path& data, const platform::Path& set,
                      const CopyProgress& progress) {
-  if (!IsUsableSet(set)) return Text(str::kNotAUsableSet, {ForMessage(set)});
+  // The data folder (or the folder an undo is being built in) is no set: its
+  // files would be deleted before they were copied.
+  if (!IsUsableSet(set) || SameFolder(set, data) || SameFolder(set, UndoWorkFolder(data)))
+    return Text(str::kNotAUsableSet, {ForMessage(set)});
   const platform::Path undo = UndoFolder(data);
   const bool is_undo = SameFolder(set, undo);
   const platform::Path work = is_undo ? UndoWorkFolder(data) : undo;

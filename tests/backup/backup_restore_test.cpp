@@ -181,6 +181,9 @@ TEST_F(BackupRestore, WrongPasswordOrUnusableSetChangesNothing) {
   EXPECT_EQ(Differences(Snapshot(data), before), "");
   EXPECT_FALSE(platform::FolderExists(UndoFolder(data)));
 
+  EXPECT_FALSE(RunRestore(*doc, data, {}, {}).ok()) << "the data folder is no set";
+  EXPECT_EQ(Differences(Snapshot(data), before), "");
+
   const platform::Path small = target / "Ld9_0801_2026Dec01";
   WriteFixture(small / "tdat9.bin", std::string(400, '\0'));
   EXPECT_FALSE(RunRestore(*doc, small, {}, {}).ok());
