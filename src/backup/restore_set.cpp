@@ -26,6 +26,12 @@ Status ClearWorkFolder(const platform::Path& work) {
   return DeleteMonthFolders(work, /*with_old_names=*/true);
 }
 
+// The folder an undo was being built in goes when the undo does not happen.
+void DropUndoWork(const platform::Path& data) {
+  std::error_code ec;
+  std::filesystem::remove_all(UndoWorkFolder(data), ec);
+}
+
 // The data files and past-month folders of `from` into `to`. Saving the
 // current files takes every past-month folder; a set brings only the ones
 // that hold a main file.
@@ -80,7 +86,7 @@ Status RestoreFolder(const platform::Path& data, const platform::Path& set,
   if (Status s = platform::CreateFolders(work); !s) return s;
   if (Status s = ClearWorkFolder(work); !s) return s;
   if (Status s = WholePlan(data, work, Months::kAll).Run(CopyDirection::kToSet, {}); !s) {
-    if (is_undo) (void)ClearWorkFolder(work);
+    if (is_undo) DropUndoWork(data);
     return Text(str::kRestoreFailedPutBack, {s.error().text});
   }
 
@@ -97,7 +103,7 @@ Status RestoreFolder(const platform::Path& data, const platform::Path& set,
       back = WholePlan(work, data, set_has_months ? Months::kAll : Months::kNone)
                  .Run(CopyDirection::kFromSet, {});
     if (!back) return Text(str::kRestoreFailedNotPutBack, {copied.error().text, ForMessage(work)});
-    if (is_undo) (void)ClearWorkFolder(work);
+    if (is_undo) DropUndoWork(data);
     return Text(str::kRestoreFailedPutBack, {copied.error().text});
   }
 
