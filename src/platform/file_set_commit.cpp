@@ -75,13 +75,11 @@ std::string TempName(std::string_view name) {
 }
 
 void DiscardTemporaries(const Path& folder) {
-  // The new files, and what an interrupted atomic write of one left behind.
-  for (const std::string& pattern :
-       {"*" + std::string(kCommitSuffix), ".*" + std::string(kCommitSuffix) + ".??????"}) {
-    auto names = ListFolder(folder, pattern);
-    if (!names) continue;
+  auto names = ListFolder(folder, "*" + std::string(kCommitSuffix));
+  if (names) {
     for (const auto& n : *names) (void)DeleteFile(folder / n);
   }
+  RemoveStrayTemporaries(folder);
 }
 
 }  // namespace
@@ -119,6 +117,8 @@ Status FileSetCommit::Commit() {
 }
 
 Status RecoverFileSet(const Path& folder) {
+  RemoveStrayTemporaries(
+      folder);  // never part of a set: every new file is whole before its manifest
   const Path manifest_path = folder / std::string(kCommitManifest);
   auto text = ReadFileIfPresent(manifest_path);
   if (!text) {

@@ -21,6 +21,11 @@ FaultHook& Hook() {
   return hook;
 }
 
+bool& Durable() {
+  static bool durable = true;
+  return durable;
+}
+
 bool Fails(FileStep step, const Path& path) {
   const FaultHook& hook = Hook();
   return hook && hook(step, path);
@@ -61,6 +66,7 @@ bool WriteAll(int fd, std::string_view bytes, const Path& path) {
 
 bool SyncFolder(const Path& folder) {
   if (Fails(FileStep::kFolderFsync, folder)) return false;
+  if (!Durable()) return true;
   Fd fd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   return fd.get() >= 0 && ::fsync(fd.get()) == 0;
 }
@@ -73,6 +79,10 @@ std::string PathForMessage(const Path& path) {
 
 void SetFaultHook(FaultHook hook) {
   Hook() = std::move(hook);
+}
+
+void SetDurableWrites(bool durable) {
+  Durable() = durable;
 }
 
 Result<std::string> ReadFile(const Path& path) {
@@ -103,13 +113,14 @@ std::optional<std::string> ReadFileIfPresent(const Path& path) {
 
 Status WriteFileAtomic(const Path& path, std::string_view bytes) {
   const Path folder = path.parent_path();
-  std::string temp_name = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+  std::string temp_name =
+      (folder / ("." + path.filename().string() + std::string(kTempMarker) + "XXXXXX")).string();
   if (Fails(FileStep::kOpen, path)) return Error(str::kCannotWriteFile, path);
   Fd fd(::mkostemp(temp_name.data(), O_CLOEXEC));  // mkstemp creates it 0600
   if (fd.get() < 0) return Error(str::kCannotWriteFile, path);
   const Path temp(temp_name);
   bool ok = WriteAll(fd.get(), bytes, path);
-  ok = ok && !Fails(FileStep::kFsync, path) && ::fsync(fd.get()) == 0;
+  ok = ok && !Fails(FileStep::kFsync, path) && (!Durable() || ::fsync(fd.get()) == 0);
   ok = ::close(fd.release()) == 0 && ok;
   ok = ok && !Fails(FileStep::kRename, path) && ::rename(temp.c_str(), path.c_str()) == 0;
   if (!ok) {
@@ -119,6 +130,12 @@ Status WriteFileAtomic(const Path& path, std::string_view bytes) {
   // The data is in place; a failed folder sync only weakens durability.
   if (!SyncFolder(folder)) return Error(str::kCannotWriteFile, path);
   return {};
+}
+
+void RemoveStrayTemporaries(const Path& folder) {
+  auto names = ListFolder(folder, ".*" + std::string(kTempMarker) + "??????");
+  if (!names) return;
+  for (const auto& name : *names) (void)DeleteFile(folder / name);
 }
 
 Status CopyFile(const Path& from, const Path& to) {

@@ -27,6 +27,11 @@ std::optional<std::string> ReadFileIfPresent(const Path& path);
 // failure the previous file is left exactly as it was.
 Status WriteFileAtomic(const Path& path, std::string_view bytes);
 
+// Removes what writes cut short by a crash left behind in `folder` (their
+// temporary files are named ".<name>.ledra-tmp-XXXXXX").
+void RemoveStrayTemporaries(const Path& folder);
+inline constexpr std::string_view kTempMarker = ".ledra-tmp-";
+
 // Copies a file (atomically at the target, modification time kept).
 Status CopyFile(const Path& from, const Path& to);
 // Deletes a file; a file that is already missing counts as deleted.
@@ -46,6 +51,11 @@ Result<std::vector<std::string>> ListFolder(const Path& folder, std::string_view
 
 // The path as ANSI text for messages.
 std::string PathForMessage(const Path& path);
+
+// Whether whole-file writes wait for the disk (fsync of the file and its
+// folder). Always on in the program; harnesses that write thousands of
+// throw-away folders turn it off.
+void SetDurableWrites(bool durable);
 
 // Fault injection for tests: the hook sees every low-level step and fails it
 // by returning true. Passing an empty function removes the hook.

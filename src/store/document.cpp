@@ -355,9 +355,11 @@ Status Document::SaveAll() {
   // Every file of the save lands together or not at all.
   platform::FileSetCommit files(current_folder());
   auto name = [](int id) { return Strings().Get(id); };
+  std::optional<std::string> flags;
   if (scrambled_ok) {
     files.Remove(name(str::kFileParticipated));
-    if (auto flags = ExtractParticipatedFlags(db_)) files.Put(name(str::kFileParticipated), *flags);
+    flags = ExtractParticipatedFlags(db_);
+    if (flags) files.Put(name(str::kFileParticipated), *flags);
     std::string image;
     image.reserve(static_cast<std::size_t>(db_.count()) * kRecordSize + surplus_.size());
     for (int r = 0; r < db_.count(); ++r) {
@@ -385,6 +387,9 @@ Status Document::SaveAll() {
             std::string(reinterpret_cast<const char*>(db_.side.shared_settings.data()),
                         db_.side.shared_settings.size()));
   Status result = files.Commit();
+  // The participated bits moved into their side file stay in memory too, as a
+  // reload would bring them back; a second save must not lose them.
+  if (flags) ApplyParticipatedFlags(db_, *flags);
   if (!result) {
     prompter_.Inform(result.error().text);
   } else {
@@ -394,12 +399,11 @@ Status Document::SaveAll() {
   return result;
 }
 
-Status Document::SaveCommand(bool from_menu) {
+Status Document::SaveCommand(bool /*from_menu*/) {
+  // The menu's Save used to read the participated bits back from their file;
+  // SaveAll now keeps them in memory for every caller.
   Status s = SaveAll();
   db_.modified = false;
-  if (from_menu) {
-    if (auto flags = ReadDataFile(str::kFileParticipated)) ApplyParticipatedFlags(db_, *flags);
-  }
   return s;
 }
 

@@ -262,3 +262,32 @@ TEST_F(DocumentTest, GarbageOfEveryShapeLoadsWithoutHarm) {
 
 }  // namespace
 }  // namespace ledra::store
+
+namespace ledra::store {
+namespace {
+
+TEST_F(DocumentTest, ParticipatedBitsSurviveTwoSavesInARow) {
+  // November 2026 is the ReportMonth: December's slots (after it) keep their
+  // bits in the side file; September's stay in the main file.
+  std::string p = PersonRecord(23, 101, "Ana", "Lopes");
+  test::Put16(p, 528 + 2 * MonthSlot(8, 26), studies::kParticipated);
+  test::Put16(p, 528 + 2 * MonthSlot(11, 25), studies::kParticipated | 2);
+  WriteFixture(Path("tdat9.bin"), HeaderRecord(23) + p);
+  Document doc = OpenDoc();
+  ASSERT_TRUE(doc.SaveAll().ok());
+  ASSERT_TRUE(doc.SaveAll().ok());  // the bits moved aside are still in memory
+  const std::string flags = Read("tlt15.dat");
+  ASSERT_EQ(flags.size(), 32u);
+  EXPECT_EQ(test::Get16(flags, 0), 101);
+  EXPECT_EQ(flags[2 + 2 * 11 + 1], 1);  // December, odd year
+  EXPECT_EQ(flags[2 + 2 * 8 + 0], 0);   // September stays in the main file
+  const std::string main = Read("tdat9.bin");
+  EXPECT_EQ(test::Get16(main, 816 + 528 + 2 * MonthSlot(11, 25)), 2);
+  EXPECT_EQ(test::Get16(main, 816 + 528 + 2 * MonthSlot(8, 26)), studies::kParticipated);
+  Document reopened = OpenDoc();
+  EXPECT_EQ(reopened.db().row(1).word(SlotWords::kStudiesWord, MonthSlot(11, 25)),
+            studies::kParticipated | 2);
+}
+
+}  // namespace
+}  // namespace ledra::store

@@ -49,6 +49,19 @@ void MakeFolder(const platform::Path& folder) {
   WriteFixture(folder / "remark9.dat", remarks + r);
 }
 
+// Names of the files where two snapshots differ, to make a failure readable.
+std::string Differences(const Snapshot& a, const Snapshot& b) {
+  std::string out;
+  for (const auto& [name, bytes] : a) {
+    auto it = b.find(name);
+    if (it == b.end() || it->second != bytes) out += name + " ";
+  }
+  for (const auto& [name, bytes] : b) {
+    if (!a.contains(name)) out += name + "(only in second) ";
+  }
+  return out;
+}
+
 // The edits every save below makes: a name, the totals, no more groups, a remark.
 void Edit(Document& doc) {
   doc.db().row(1).SetText(field::kFname, "Anabela");
@@ -130,7 +143,9 @@ TEST_F(SaveFaultsTest, KillingTheProcessDuringSavesLeavesTheOldOrTheNewSet) {
     Document reopened(folder.path(), clock, prompter);
     reopened.Open({});
     const Snapshot now = Snap(folder.path());
-    EXPECT_TRUE(now == old_set || now == new_set) << "round " << round;
+    EXPECT_TRUE(now == old_set || now == new_set)
+        << "round " << round << ": against old " << Differences(now, old_set) << "; against new "
+        << Differences(now, new_set);
   }
 }
 
