@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "backup/ui/backup_dialog.h"
 #include "main_window.h"
 #include "platform/qt/qt_text.h"
 #include "platform/string_ids.h"
@@ -15,17 +16,31 @@
 namespace ledra::gui {
 
 DocumentMenus::DocumentMenus(MainWindow& window, store::Document& document,
-                             store::Settings& settings, Prompter& prompter)
+                             store::Settings& settings, Prompter& prompter, const Clock& clock)
     : QObject(&window),
       window_(window),
       document_(document),
       settings_(settings),
-      prompter_(prompter) {
+      prompter_(prompter),
+      clock_(clock) {
   save_ = new QAction(qt::Text(str::kCommandSave), this);
   save_->setShortcut(QKeySequence::Save);
   window_.file_menu()->insertAction(window_.exit_action(), save_);
   window_.file_menu()->insertSeparator(window_.exit_action());
   connect(save_, &QAction::triggered, this, &DocumentMenus::Save);
+  QAction* backup = new QAction(qt::Text(str::kBackupCaption), this);
+  QAction* restore = new QAction(qt::Text(str::kRestoreCaption), this);
+  window_.file_menu()->insertAction(window_.exit_action(), backup);
+  window_.file_menu()->insertAction(window_.exit_action(), restore);
+  window_.file_menu()->insertSeparator(window_.exit_action());
+  connect(backup, &QAction::triggered, this, [this] {
+    (void)backup::ui::RunBackupCommand(document_, clock_, prompter_, &window_);
+    Refresh();
+  });
+  connect(restore, &QAction::triggered, this, [this] {
+    if (backup::ui::RunRestoreCommand(document_, clock_, prompter_, &window_)) RebuildPastMonths();
+    Refresh();
+  });
 
   options_ = window_.menuBar()->addMenu(qt::Text(str::kMenuOptions));
   QAction* password = options_->addAction(qt::Text(str::kCommandPassword));

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <functional>
 
+#include "platform/clock.h"
 #include "platform/prompter.h"
 #include "store/document.h"
 #include "store/settings.h"
@@ -21,7 +22,7 @@ class DocumentMenus : public QObject {
 
  public:
   DocumentMenus(MainWindow& window, store::Document& document, store::Settings& settings,
-                Prompter& prompter);
+                Prompter& prompter, const Clock& clock);
 
   // Menu states after anything changed (modified flag, past month viewed).
   void Refresh();
@@ -36,6 +37,7 @@ class DocumentMenus : public QObject {
   store::Document& document_;
   store::Settings& settings_;
   Prompter& prompter_;
+  const Clock& clock_;
   QAction* save_ = nullptr;
   QAction* nag_ = nullptr;
   QAction* sort_first_ = nullptr;

@@ -46,7 +46,7 @@ Startup::Outcome Startup::Start() {
 
   window_ = std::make_unique<MainWindow>();
   window_->SetStatusText(1, ReportMonthStatus());
-  new DocumentMenus(*window_, *document_, settings_, prompter_);  // owned by the window
+  new DocumentMenus(*window_, *document_, settings_, prompter_, *clock_);  // owned by the window
   QObject::connect(instance_.get(), &SingleInstance::ActivationRequested, window_.get(),
                    [w = window_.get()] { RaiseWindow(w); });
   message_boxes_.set_parent(window_.get());
