@@ -118,6 +118,7 @@ inline constexpr int kCliDataOption = 21001;
 inline constexpr int kCliTodayOption = 21002;
 inline constexpr int kCliBadDate = 21003;
 inline constexpr int kCliVersionOption = 21004;
+inline constexpr int kDemoFolderHasData = 21100;
 
 // Start-up: password, confidentiality sweep, data folder and lock
 inline constexpr int kPasswordCaption = 20601;

@@ -247,7 +247,12 @@ void Document::LoadHeaderDerived(LoadState& s) {
       if (read.converted) db_.modified = true;
     }
   }
-  if (db_.count() == 0) db_.rows().push_back(header::Fresh());
+  if (db_.count() == 0) {
+    // Marked like every record read, so a first save and a reload agree.
+    PublisherRecord fresh = header::Fresh();
+    MarkSpecialMinistryValid(fresh);
+    db_.rows().push_back(fresh);
+  }
 }
 
 void Document::LoadSortIndexParticipated(LoadState&) {

@@ -1,5 +1,7 @@
 #include "cli/backup_commands.h"
 #include "cli/cli_command.h"
+#include "cli/demo_command.h"
+#include "cli/report_command.h"
 #include "cli/store_commands.h"
 #include "cli/strings_command.h"
 
@@ -10,10 +12,12 @@ std::vector<std::unique_ptr<CliCommand>> AllCommands() {
   commands.push_back(MakeInfoCommand());
   commands.push_back(MakeDumpCommand());
   commands.push_back(MakeResaveCommand());
+  commands.push_back(MakeDemoCommand());
   commands.push_back(MakeStringsCommand());
   commands.push_back(MakeBackupCommand());
   commands.push_back(MakeBackupsCommand());
   commands.push_back(MakeRestoreCommand());
+  commands.push_back(MakeReportCommand());
   return commands;
 }
 
