@@ -1,53 +1,74 @@
-// Load and save of a full table (1,509 people) through the document.
+// Load, save and dump of the demonstration folder and of a full folder (every
+// table at its capacity), through the program's own document.
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
+#include "cli/database_json.h"
 #include "platform/files.h"
 #include "platform/prompter.h"
+#include "store/demo_congregation.h"
 #include "store/document.h"
-#include "store/store_fixtures.h"
 #include "support/temp_folder.h"
 
 namespace {
 
 using namespace ledra;
 
-std::string FullMainFile() {
-  std::string file = test::HeaderRecord(23);
-  for (int i = 0; i < 1509; ++i) {
-    std::string p =
-        test::PersonRecord(23, static_cast<std::uint16_t>(100 + i), "Nome" + std::to_string(i % 97),
-                           "Apelido" + std::to_string((i * 7919) % 1509));
-    for (int s = 0; s < 36; ++s)
-      test::Put16(p, 384 + 2 * s, static_cast<std::uint16_t>(s + i % 10));
-    file += p;
+const FixedClock kClock(Date{2026, 12, 8});
+
+// Each folder is written once per run.
+const platform::Path& Folder(bool full) {
+  static TempFolder demo_folder, full_folder;
+  static bool made[2] = {false, false};
+  const TempFolder& folder = full ? full_folder : demo_folder;
+  if (!made[full]) {
+    ScriptedPrompter prompter;
+    store::DemoOptions options;
+    options.full = full;
+    (void)store::WriteDemoCongregation(folder.path() / "data", options, prompter);
+    made[full] = true;
   }
-  return file;
+  static platform::Path paths[2];
+  paths[full] = folder.path() / "data";
+  return paths[full];
 }
 
-void BM_LoadFullTable(benchmark::State& state) {
-  TempFolder folder;
-  WriteFixture(folder.path() / "tdat9.bin", FullMainFile());
-  FixedClock clock(Date{2026, 12, 8});
-  ScriptedPrompter prompter;
-  for (auto _ : state) {
-    store::Document doc(folder.path(), clock, prompter);
-    doc.Open({});
-    benchmark::DoNotOptimize(doc.db().count());
-  }
+// Opens a folder as `ledra-cli dump` does: reading only.
+std::unique_ptr<store::Document> OpenReadOnly(const platform::Path& folder, Prompter& prompter) {
+  auto doc = std::make_unique<store::Document>(folder, kClock, prompter);
+  store::OpenOptions options;
+  options.read_only = true;
+  doc->Open(options);
+  return doc;
 }
-BENCHMARK(BM_LoadFullTable)->Unit(benchmark::kMillisecond);
 
-void BM_SaveFullTable(benchmark::State& state) {
-  TempFolder folder;
-  WriteFixture(folder.path() / "tdat9.bin", FullMainFile());
-  FixedClock clock(Date{2026, 12, 8});
+void BM_Load(benchmark::State& state) {
+  const platform::Path& folder = Folder(state.range(0) != 0);
   ScriptedPrompter prompter;
-  store::Document doc(folder.path(), clock, prompter);
+  for (auto _ : state) benchmark::DoNotOptimize(OpenReadOnly(folder, prompter)->db().count());
+}
+BENCHMARK(BM_Load)->Arg(0)->Arg(1)->ArgName("full")->Unit(benchmark::kMillisecond);
+
+void BM_Save(benchmark::State& state) {
+  const platform::Path& folder = Folder(state.range(0) != 0);
+  ScriptedPrompter prompter;
+  store::Document doc(folder, kClock, prompter);
   doc.Open({});
   for (auto _ : state) benchmark::DoNotOptimize(doc.SaveAll().ok());
 }
-BENCHMARK(BM_SaveFullTable)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Save)->Arg(0)->Arg(1)->ArgName("full")->Unit(benchmark::kMillisecond);
+
+void BM_Dump(benchmark::State& state) {
+  const platform::Path& folder = Folder(state.range(0) != 0);
+  ScriptedPrompter prompter;
+  for (auto _ : state) {
+    const std::string text = cli::DatabaseToJson(*OpenReadOnly(folder, prompter)).dump(1);
+    benchmark::DoNotOptimize(text.size());
+  }
+}
+BENCHMARK(BM_Dump)->Arg(0)->Arg(1)->ArgName("full")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
