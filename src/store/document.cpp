@@ -227,9 +227,7 @@ void Document::LoadHeaderDerived(LoadState& s) {
         for (std::size_t i = 0; i < 99 && 4 * i + 4 <= late->size(); ++i) {
           const std::uint16_t id = GetU16(p + 4 * i);
           const int month = p[4 * i + 2];
-          int r = 0;
-          for (int k = 1; k < db_.count() && r == 0; ++k)
-            r = db_.row(k).id() == id && id > 9 ? k : 0;
+          const int r = db_.FindRow(id);  // before any index: a scan of the rows
           if (r == 0 || month > 11) continue;
           const int year = m.today_year + (m.report_month_index < month ? 1 : 0);
           db_.row(r).set_late_month(MonthSlot(month, year), p[4 * i + 3]);

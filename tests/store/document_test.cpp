@@ -291,3 +291,69 @@ TEST_F(DocumentTest, ParticipatedBitsSurviveTwoSavesInARow) {
 
 }  // namespace
 }  // namespace ledra::store
+
+namespace ledra::store {
+namespace {
+
+TEST_F(DocumentTest, PreviousVersionSideFilesAreConverted) {
+  // ReportMonth November 2026; the old header says November's data is of 2026.
+  std::string old(336, '\0');
+  old[2] = ' ';
+  old[23] = 'A';
+  old[312 + 10] = 26;
+  std::string eva(336, '\0');
+  test::PutText(eva, 2, "Eva");
+  test::PutText(eva, 23, "Reis");
+  test::Put16(eva, 182, 150);
+  WriteFixture(Path("tdat7.bin"), old + eva);
+  std::string rui(336, '\0');
+  test::PutText(rui, 2, "Rui");
+  test::PutText(rui, 23, "Paz");
+  test::Put16(rui, 182, 151);
+  WriteFixture(Path("tinac7.dat"), rui);
+  // A 40-byte remark for Eva in October; a late October report entered in November.
+  std::string remark(40, '\0');
+  test::PutText(remark, 0, "Doente");
+  remark[37] = 10;
+  test::Put16(remark, 38, 150);
+  WriteFixture(Path("remark7.dat"), remark + std::string(40, '\0'));
+  std::string late(4, '\0');
+  test::Put16(late, 0, 150);
+  late[2] = 9;
+  late[3] = 11;
+  WriteFixture(Path("oddmo7.dat"), late);
+  // Midweek meeting row: October (month 9) week 1 = 80, 4 meetings, total 320, average 80.
+  std::string meeting(2 * 224, '\0');
+  test::PutText(meeting, 0, "Meio da semana");
+  const std::size_t october = 32 + 16 * 9;
+  test::Put16(meeting, october, 80);
+  test::Put16(meeting, october + 10, 4);
+  test::Put16(meeting, october + 12, 320);
+  test::Put16(meeting, october + 14, 80);
+  WriteFixture(Path("meeting.dat"), meeting);
+
+  Document doc = OpenDoc();
+  ASSERT_TRUE(doc.converted());
+  const auto& db = doc.db();
+  ASSERT_EQ(db.count(), 3);
+  const int eva_row = db.FindRow(150);
+  const int rui_row = db.FindRow(151);
+  EXPECT_TRUE(db.row(rui_row).is(ListType::kInactive));
+  EXPECT_EQ(doc.RemarkText(eva_row, MonthSlot(9, 26)), "Doente");
+  EXPECT_EQ(db.row(eva_row).late_month(MonthSlot(9, 26)), 11);
+  EXPECT_EQ(db.side.attendance[0].week(0, MonthSlot(9, 26)), 80);
+  EXPECT_EQ(db.side.attendance[0].total(MonthSlot(9, 26)), 320);
+  EXPECT_EQ(db.side.attendance[0].name(), "Reuni\xE3o do meio da semana");
+  EXPECT_TRUE(platform::FileExists(Path("meetin9.dat")));
+  ASSERT_EQ(db.late_entries().size(), 1u);
+  // The first save writes the new files; the old ones stay where they were.
+  ASSERT_TRUE(doc.SaveAll().ok());
+  EXPECT_TRUE(platform::FileExists(Path("tdat9.bin")));
+  EXPECT_TRUE(platform::FileExists(Path("tdat7.bin")));
+  Document reopened = OpenDoc();
+  EXPECT_FALSE(reopened.converted());
+  EXPECT_EQ(reopened.RemarkText(reopened.db().FindRow(150), MonthSlot(9, 26)), "Doente");
+}
+
+}  // namespace
+}  // namespace ledra::store
