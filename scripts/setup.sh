@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libglx-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev libpugixml-dev
   clang libclang-rt-14-dev fonts-dejavu-core
+  fonts-liberation2 fonts-crosextra-carlito poppler-utils
 )
 
 missing=()

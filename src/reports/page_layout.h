@@ -1,0 +1,71 @@
+#pragma once
+// The page geometry every report shares: units, line height, lines and pages,
+// margins, where each page starts on the one long strip of pages, and the band
+// of that strip a printed page shows.
+
+#include "reports/canvas.h"
+
+namespace ledra::reports {
+
+inline constexpr int kPageHeightTenths = 110;
+inline constexpr int kPageHeightTenthsA4 = 120;
+inline constexpr int kPageWidthTenths = 80;
+
+// On screen every horizontal distance uses 11/12 of the resolution.
+constexpr int WorkingDpiX(int dpi_x, bool screen) {
+  return screen ? dpi_x * 11 / 12 : dpi_x;
+}
+// Text height plus external leading, one twentieth more with the grid.
+constexpr int LineHeight(const TextMetrics& m, bool grid) {
+  const int h = m.height + m.external_leading;
+  return grid ? h + h / 20 : h;
+}
+// Nine inches of lines; at least one so that a huge font still pages.
+constexpr int LinesPerPage(int dpi_y, int line_height) {
+  const int lines = line_height > 0 ? dpi_y * 9 / line_height : 1;
+  return lines > 0 ? lines : 1;
+}
+// A report of no entries still has one page.
+constexpr int PageCount(int entries, int columns, int lines_per_page) {
+  return entries / (columns > 0 ? columns : 1) / (lines_per_page > 0 ? lines_per_page : 1) + 1;
+}
+constexpr int TopMargin(int setting_hundredths, int dpi_y) {
+  return setting_hundredths * dpi_y / 100;
+}
+// Top of page p (0, 1, ...) on the strip.
+constexpr int PageTop(int page_height_tenths, int p, int dpi_y, int top_margin) {
+  return (page_height_tenths / 10) * p * dpi_y + dpi_y / 4 + top_margin;
+}
+
+// What a printed page (1, 2, ...) shows of the strip.
+struct Band {
+  Rect clip;
+  int shift_y = 0;
+};
+constexpr Band PageBand(int page, int dpi_x, int dpi_y, int page_width_tenths,
+                        int page_height_tenths) {
+  const int band_height = dpi_y * (page_height_tenths / 10);
+  const int width = dpi_x * page_width_tenths / 10;
+  return {{0, band_height * (page - 1), width, band_height * page}, band_height * (page - 1)};
+}
+
+// The geometry of one report drawn on one target.
+struct PageFrame {
+  int dpi_x = 96;  // working resolution (11/12 of the screen's)
+  int dpi_y = 96;
+  int page_height_tenths = kPageHeightTenths;
+  int top_margin = 0;
+  int left_margin = 0;
+  int line_height = 1;
+  int lines_per_page = 1;
+
+  int PageTop(int p) const { return reports::PageTop(page_height_tenths, p, dpi_y, top_margin); }
+  // Top of line n of page p.
+  int LineTop(int p, int n) const { return PageTop(p) + n * line_height; }
+  // A horizontal distance of num/den inches.
+  int Inches(int num, int den = 1) const { return dpi_x * num / den; }
+  // A column stop num/den inches from the left margin.
+  int Stop(int num, int den = 1) const { return left_margin + Inches(num, den); }
+};
+
+}  // namespace ledra::reports

@@ -1,0 +1,72 @@
+#pragma once
+// What one drawing of a report needs besides the data: the target's
+// resolutions, the printing options, the fonts, today's date; and the header
+// block every report page starts with.
+
+#include <string>
+#include <string_view>
+
+#include "platform/clock.h"
+#include "reports/canvas.h"
+#include "reports/page_layout.h"
+#include "reports/report_fonts.h"
+
+namespace ledra::reports {
+
+// The settings that shape a printed page.
+struct PageOptions {
+  bool grid = false;
+  bool datestamp = false;
+  int top_margin = 50;    // hundredths of an inch
+  std::string cong_name;  // ANSI
+  bool surname_first = true;
+};
+
+struct ReportEnv {
+  int screen_dpi_x = 96, screen_dpi_y = 96;
+  int printer_dpi_x = 300, printer_dpi_y = 300;
+  int page_height_tenths = kPageHeightTenths;
+  // Printer, preview or PDF: the date stamp shows on these only.
+  bool printed = false;
+  PageOptions options;
+  ReportFonts fonts{true, "ptg"};
+  Date today;
+  std::string language_code = "ptg";
+};
+
+// The canvas of one drawing with the env's rules for fonts and units.
+class ReportFrame {
+ public:
+  ReportFrame(Canvas& canvas, const ReportEnv& env);
+
+  Canvas& canvas() { return canvas_; }
+  const ReportEnv& env() const { return env_; }
+  // The target is the screen when its resolution is the screen's.
+  bool screen() const { return screen_; }
+  int dpi_x() const { return WorkingDpiX(canvas_.dpi_x(), screen_); }
+  int dpi_y() const { return canvas_.dpi_y(); }
+
+  // Selects a role's font, scaled to the printer unless drawing on screen.
+  void Use(FontRole role);
+  void Use(const FontSpec& screen_font);
+
+  // The list geometry: line height from the text font (grid included),
+  // nine inches of lines, margins.
+  PageFrame ListFrame();
+
+  // The report's name, then " - " and the congregation name when set.
+  std::string Title(std::string_view name) const;
+  // The title with the confidentiality note, the date stamp and the subtitle
+  // of page p; leaves the text font selected.
+  void DrawHeader(const PageFrame& frame, int page, std::string_view title,
+                  std::string_view subtitle);
+  // "Printed 8 Dezembro 2026" (day/month/year for Greek).
+  std::string DateStamp() const;
+
+ private:
+  Canvas& canvas_;
+  const ReportEnv& env_;
+  bool screen_;
+};
+
+}  // namespace ledra::reports

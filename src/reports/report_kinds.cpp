@@ -1,0 +1,44 @@
+#include "reports/report_kinds.h"
+
+#include <array>
+
+#include "reports/phone_list.h"
+
+namespace ledra::reports {
+namespace {
+
+constexpr std::array kKinds = {
+    ReportKindInfo{kPhoneListAll, 32809, false, &DrawPhoneList},
+    ReportKindInfo{kPhoneListGroup, 32810, true, &DrawPhoneList},
+    ReportKindInfo{kPhoneListServants, 32823, false, &DrawPhoneList},
+    ReportKindInfo{kPhoneListPioneers, 32824, false, &DrawPhoneList},
+};
+
+}  // namespace
+
+std::span<const ReportKindInfo> BuiltReportKinds() {
+  return kKinds;
+}
+
+const ReportKindInfo* FindReportKind(int kind) {
+  for (const auto& k : kKinds)
+    if (k.kind == kind) return &k;
+  return nullptr;
+}
+
+const ReportKindInfo* FindReportCommand(int command) {
+  for (const auto& k : kKinds)
+    if (k.command == command) return &k;
+  return nullptr;
+}
+
+std::optional<int> DrawReport(Canvas& canvas, const ReportEnv& env,
+                              const store::CongregationDatabase& db, int kind, int group) {
+  const ReportKindInfo* info = FindReportKind(kind);
+  if (info == nullptr) return std::nullopt;
+  ReportFrame frame(canvas, env);
+  const int pages = info->draw(frame, db, kind, group);
+  return pages < 1 ? 1 : pages;
+}
+
+}  // namespace ledra::reports

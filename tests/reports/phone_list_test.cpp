@@ -1,0 +1,152 @@
+#include "reports/phone_list.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "reports/recording_canvas.h"
+#include "reports/report_fixture.h"
+#include "reports/report_kinds.h"
+
+namespace ledra::reports {
+namespace {
+
+store::CongregationDatabase Fixture(std::string_view file = test::ReportMainFile()) {
+  store::CongregationDatabase db;
+  db.rows().clear();
+  for (std::size_t at = 0; at + test::kRec <= file.size(); at += test::kRec) {
+    store::PublisherRecord rec;
+    std::copy_n(file.data() + at, test::kRec, reinterpret_cast<char*>(rec.bytes.data()));
+    db.rows().push_back(rec);
+  }
+  db.SortTable();
+  ScriptedPrompter prompter;
+  db.RebuildIndexes(prompter);
+  db.SetToday(2026, 3, 10);
+  return db;
+}
+
+std::vector<std::string> Names(const std::vector<PhoneListPerson>& people) {
+  std::vector<std::string> names;
+  for (const auto& p : people) names.push_back(p.name);
+  return names;
+}
+
+// The texts drawn at x, in order.
+std::vector<std::string> TextsAt(const RecordingCanvas& c, std::string_view prefix) {
+  std::vector<std::string> out;
+  for (const auto& l : c.lines())
+    if (l.starts_with(prefix)) out.push_back(l);
+  return out;
+}
+
+TEST(PhoneList, VariantsKeepTheirPublishersInListOrder) {
+  const auto db = Fixture();
+  EXPECT_EQ(Names(PhoneListPeople(db, 50, 0, true)),
+            (std::vector<std::string>{"Almeida, Ana", "Almeida, Bruno", "Almeida, Carla",
+                                      "Costa, Eva", "Dias, Rui",
+                                      "Gomes, L\xfa"
+                                      "cia"}))
+      << "the inactive publisher is never listed";
+  EXPECT_EQ(Names(PhoneListPeople(db, 51, 2, true)),
+            (std::vector<std::string>{"Costa, Eva", "Dias, Rui"}));
+  EXPECT_EQ(Names(PhoneListPeople(db, 52, 0, false)),
+            (std::vector<std::string>{"Bruno Almeida", "Rui Dias"}));
+  EXPECT_EQ(Names(PhoneListPeople(db, 53, 0, true)),
+            (std::vector<std::string>{"Costa, Eva", "Dias, Rui"}));
+  const auto all = PhoneListPeople(db, 50, 0, true);
+  EXPECT_EQ(all[0].household, (std::vector<std::string>{"Almeida, Bruno", "Almeida, Carla"}));
+  EXPECT_TRUE(PhoneListPeople(db, 51, 1, true)[0].household.empty())
+      << "households show in the whole congregation's list only";
+  EXPECT_EQ(PhoneListSubtitle(db, 51, 4), "Grupo #4");
+  EXPECT_EQ(PhoneListSubtitle(db, 52, 0), "Anci\xe3os & Servos ministeriais");
+}
+
+TEST(PhoneList, TwoColumnsOnlyWithoutMobileOrWorkPhones) {
+  const auto db = Fixture();
+  EXPECT_EQ(PhoneListColumns(PhoneListPeople(db, 50, 0, true)), 1);
+  EXPECT_EQ(PhoneListColumns(PhoneListPeople(db, 51, 1, true)), 1) << "Bruno has a mobile";
+  std::vector<PhoneListPerson> homes_only = {{"A", "1", "", "", {}}, {"B", "", "", "", {}}};
+  EXPECT_EQ(PhoneListColumns(homes_only), 2);
+}
+
+TEST(PhoneList, OneColumnPositions) {
+  const auto db = Fixture();
+  ReportEnv env;
+  RecordingCanvas c(300, 300);
+  ASSERT_EQ(DrawReport(c, env, db, 50, 0), 1);
+  // Left margin 150; stops at 3.2, 5.2 and 6.95 inches; headings 1/6 and 1/2 inch before.
+  const auto texts = TextsAt(c, "text");
+  auto has = [&](std::string_view t) {
+    return std::find(texts.begin(), texts.end(), t) != texts.end();
+  };
+  // Text font -13 at 300 dpi is -40: lines of ceil(40 * 23 / 20) = 46 pixels.
+  // Page top 75 + 150 = 225: headings on line 1 at 271, entries from line 2 at 317.
+  EXPECT_TRUE(has("text 1060 271 right top \"Casa\"")) << c.Trace();
+  EXPECT_TRUE(has("text 1660 271 right top \"Celular\""));
+  EXPECT_TRUE(has("text 2160 271 right top \"Trabalho\""));
+  EXPECT_TRUE(has("text 150 317 left top \"Almeida, Ana\""));
+  EXPECT_TRUE(has("text 1110 317 right top \"555-0101\""));
+  // The household on the next line, a fifth of an inch in.
+  EXPECT_TRUE(has("text 210 363 left top \"Almeida, Bruno, Almeida, Carla\""));
+  EXPECT_TRUE(has("text 150 409 left top \"Almeida, Bruno\""));
+  EXPECT_TRUE(has("text 1710 409 right top \"91 111 2222\""));
+  EXPECT_TRUE(has("text 2235 547 right top \"21 555 6666\"")) << "Dias on line 7";
+}
+
+TEST(PhoneList, TwoColumnsSplitTheLinesOfAPage) {
+  // 60 publishers with home phones only: two columns of 58 lines at 300 dpi.
+  std::string file = test::PlainHeader();
+  for (int i = 0; i < 60; ++i) {
+    const std::string last = "P" + std::to_string(100 + i);
+    file += test::PlainPerson({static_cast<std::uint16_t>(200 + i), "X", last, "1", "", "", 1});
+  }
+  const auto db = Fixture(file);
+  ReportEnv env;
+  RecordingCanvas c(300, 300);
+  ASSERT_EQ(DrawReport(c, env, db, 50, 0), 1) << "60 / 2 / 58 + 1";
+  const auto texts = TextsAt(c, "text");
+  auto has = [&](std::string_view t) {
+    return std::find(texts.begin(), texts.end(), t) != texts.end();
+  };
+  EXPECT_TRUE(has("text 150 317 left top \"P100, X\""));
+  EXPECT_TRUE(has("text 150 2939 left top \"P157, X\"")) << "line 59 ends the first column";
+  EXPECT_TRUE(has("text 1275 317 left top \"P158, X\"")) << "3.75 inches in";
+  EXPECT_TRUE(has("text 2235 317 right top \"1\""));
+  EXPECT_TRUE(has("text 1060 271 right top \"Casa\""));
+  EXPECT_TRUE(has("text 2185 271 right top \"Casa\""));
+  EXPECT_FALSE(has("text 1660 271 right top \"Celular\""));
+}
+
+TEST(PhoneList, EmptyListHasOnePageWithItsHeader) {
+  const auto db = Fixture(test::PlainHeader());
+  ReportEnv env;
+  RecordingCanvas c(96, 96);
+  EXPECT_EQ(DrawReport(c, env, db, 50, 0), 1);
+  EXPECT_NE(c.Trace().find("\"Lista de Telefones\""), std::string::npos);
+  EXPECT_NE(c.Trace().find("Confidencial"), std::string::npos);
+  EXPECT_FALSE(DrawReport(c, env, db, 999, 0).has_value());
+}
+
+TEST(PhoneList, LongHouseholdsWrapAndCountAsLines) {
+  const std::vector<std::string> names = {"Aaaa", "Bbbb", "Cccc", "Dddd"};
+  auto width = [](const std::string& t) { return static_cast<int>(t.size()); };
+  EXPECT_EQ(WrapNames(names, 12, width), (std::vector<std::string>{"Aaaa, Bbbb, ", "Cccc, Dddd"}));
+  EXPECT_EQ(WrapNames({"Averyverylongname"}, 5, width),
+            (std::vector<std::string>{"Averyverylongname"}));
+}
+
+TEST(PhoneList, GridFramesEachPage) {
+  const auto db = Fixture();
+  ReportEnv env;
+  env.options.grid = true;
+  RecordingCanvas c(300, 300);
+  DrawReport(c, env, db, 50, 0);
+  const auto rects = TextsAt(c, "rect");
+  ASSERT_EQ(rects.size(), 1u);
+  // Lines grow from 46 to 48 pixels; seven lines from line 2.
+  EXPECT_EQ(rects[0], "rect 150 321 2250 657 2");
+}
+
+}  // namespace
+}  // namespace ledra::reports
