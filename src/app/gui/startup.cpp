@@ -2,6 +2,7 @@
 
 #include "document_menus.h"
 #include "main_window.h"
+#include "report_commands.h"
 #include "platform/data_folder.h"
 #include "platform/qt/qt_text.h"
 #include "platform/string_ids.h"
@@ -47,6 +48,7 @@ Startup::Outcome Startup::Start() {
   window_ = std::make_unique<MainWindow>();
   window_->SetStatusText(1, ReportMonthStatus());
   new DocumentMenus(*window_, *document_, settings_, prompter_, *clock_);  // owned by the window
+  new ReportCommands(*window_, *document_, settings_, prompter_, *clock_);  // owned by the window
   QObject::connect(instance_.get(), &SingleInstance::ActivationRequested, window_.get(),
                    [w = window_.get()] { RaiseWindow(w); });
   message_boxes_.set_parent(window_.get());

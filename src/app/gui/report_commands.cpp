@@ -1,0 +1,305 @@
+#include "report_commands.h"
+
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMenuBar>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QStackedWidget>
+
+#include "action_panel.h"
+#include "main_window.h"
+#include "platform/ini_file.h"
+#include "platform/qt/qt_text.h"
+#include "platform/qt/report_output.h"
+#include "platform/string_table.h"
+#include "report_view.h"
+#include "reports/report_env.h"
+#include "reports/phone_list.h"
+#include "reports/report_kinds.h"
+#include "reports/ui/font_choice.h"
+
+namespace ledra::gui {
+namespace {
+
+constexpr int kPanelPhoneList = 20819;
+constexpr int kPanelExit = 20821;
+constexpr int kNoPrinter = 1234;
+constexpr int kUseCloseButton = 20611;
+constexpr int kGroupLabel = 20904;
+constexpr int kMenuReports = 20704, kMenuView = 20705, kMenuFonts = 20706;
+constexpr int kCommandBack = 32787, kCommandHighResolution = 32813;
+constexpr int kResetTrueType = 20918;
+constexpr int kPhoneMenu = 25008, kPhoneAll = 25009, kPhoneGroup = 25010, kPhoneServants = 25011,
+              kPhonePioneers = 25018;
+constexpr int kPrint = 25012, kPreview = 25013, kSavePdf = 25014, kPdfFilter = 25015,
+              kGroupPrompt = 25016, kPdfFailed = 25017;
+
+QMenu* MenuNamed(QMenuBar* bar, const QString& title) {
+  for (QAction* a : bar->actions())
+    if (a->menu() != nullptr && a->text() == title) return a->menu();
+  return bar->addMenu(title);
+}
+
+int ScreenDpi(bool x) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return 96;
+  return static_cast<int>((x ? screen->logicalDotsPerInchX() : screen->logicalDotsPerInchY()) +
+                          0.5);
+}
+
+std::optional<int> DefaultPrinterDpi() {
+  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+  if (info.isNull()) return std::nullopt;
+  QPrinter printer(info, QPrinter::HighResolution);
+  return printer.resolution();
+}
+
+}  // namespace
+
+ReportCommands::ReportCommands(MainWindow& window, store::Document& document,
+                               store::Settings& settings, Prompter& prompter, const Clock& clock)
+    : QObject(&window),
+      window_(window),
+      document_(document),
+      settings_(settings),
+      prompter_(prompter),
+      clock_(clock),
+      model_(ScreenDpi(true), ScreenDpi(false), DefaultPrinterDpi(), DefaultPrinterDpi()),
+      fonts_(reports::IsHighResolution(model_.printer_dpi_x()), document.db().language_code) {
+  fonts_.Read(platform::IniFile::Load(store::SettingsPath(document_.data_folder())));
+  stack_ = new QStackedWidget(&window);
+  panel_ = new ActionPanel(stack_);
+  view_ = new ReportView(
+      model_, [this](reports::Canvas& c) { return Draw(c, false); }, stack_);
+  stack_->addWidget(panel_);
+  stack_->addWidget(view_);
+  window.setCentralWidget(stack_);
+  connect(view_, &ReportView::BackToPanel, this, &ReportCommands::ShowPanel);
+  panel_->SetCommand(kPanelPhoneList, [this] { ShowReport(reports::kPhoneListAll); });
+  panel_->SetCommand(kPanelExit, [this] { window_.close(); });
+
+  // Closing while the preview is open would pull the document from under it.
+  auto guard = window.close_guard;
+  window.close_guard = [this, guard] {
+    if (model_.previewing()) {
+      prompter_.Inform(Strings().Get(kUseCloseButton));
+      return false;
+    }
+    return !guard || guard();
+  };
+  BuildMenus();
+  ShowPanel();
+}
+
+ReportCommands::~ReportCommands() {
+  // The fonts go back to the settings file at the end, key by key where changed.
+  if (document_.read_only()) return;
+  const platform::Path file = store::SettingsPath(document_.data_folder());
+  platform::IniFile ini = platform::IniFile::Load(file);
+  fonts_.Write(ini);
+  (void)ini.Save(file);
+}
+
+void ReportCommands::BuildMenus() {
+  QMenuBar* bar = window_.menuBar();
+  QMenu* file = window_.file_menu();
+  QAction* before = window_.exit_action();
+  print_ = new QAction(qt::Text(kPrint), this);
+  print_->setShortcut(QKeySequence::Print);
+  preview_ = new QAction(qt::Text(kPreview), this);
+  pdf_ = new QAction(qt::Text(kSavePdf), this);
+  file->insertAction(before, print_);
+  file->insertAction(before, preview_);
+  file->insertAction(before, pdf_);
+  file->insertSeparator(before);
+  connect(print_, &QAction::triggered, this, [this] { Print(false); });
+  connect(preview_, &QAction::triggered, this, [this] { Print(true); });
+  connect(pdf_, &QAction::triggered, this, [this] { SaveAsPdf(); });
+
+  QMenu* reports_menu = MenuNamed(bar, qt::Text(kMenuReports));
+  QMenu* phones = reports_menu->addMenu(qt::Text(kPhoneMenu));
+  const std::pair<int, int> phone_items[] = {{kPhoneAll, reports::kPhoneListAll},
+                                             {kPhoneGroup, reports::kPhoneListGroup},
+                                             {kPhoneServants, reports::kPhoneListServants},
+                                             {kPhonePioneers, reports::kPhoneListPioneers}};
+  for (const auto& [text, kind] : phone_items) {
+    QAction* a = phones->addAction(qt::Text(text));
+    a->setData(reports::FindReportKind(kind)->command);
+    connect(a, &QAction::triggered, this, [this, kind = kind] { ShowReport(kind); });
+  }
+
+  QMenu* view_menu = MenuNamed(bar, qt::Text(kMenuView));
+  back_ = view_menu->addAction(qt::Text(kCommandBack));
+  connect(back_, &QAction::triggered, this, &ReportCommands::ShowPanel);
+
+  QMenu* fonts = MenuNamed(bar, qt::Text(kMenuFonts));
+  for (reports::FontRole role :
+       {reports::FontRole::kTitle, reports::FontRole::kSubtitle, reports::FontRole::kHeading,
+        reports::FontRole::kText, reports::FontRole::kSmall}) {
+    QAction* a = fonts->addAction(qt::Text(reports::FontCommand(role)));
+    connect(a, &QAction::triggered, this, [this, role] { ChangeFont(role); });
+  }
+  fonts->addSeparator();
+  QAction* high = fonts->addAction(qt::Text(kCommandHighResolution));
+  high->setToolTip(qt::Text(kResetTrueType));
+  connect(high, &QAction::triggered, this, [this] {
+    fonts_.Reset(true);
+    view_->Refresh();
+  });
+}
+
+void ReportCommands::UpdateActions() {
+  const bool report = model_.CanPrint();
+  print_->setEnabled(report);
+  preview_->setEnabled(report);
+  pdf_->setEnabled(report);
+  back_->setEnabled(report);
+}
+
+std::optional<int> ReportCommands::AskGroup() {
+  const auto& db = document_.db();
+  QStringList items;
+  std::vector<int> numbers;
+  for (int g = 1; g <= store::GroupTable::kMaxGroups; ++g) {
+    bool used = g <= db.side.groups.count();
+    for (const auto& e : db.status_list(store::ListType::kActive))
+      used = used || db.row(e.row).group() == g;
+    if (!used) continue;
+    std::string name = g <= db.side.groups.count()
+                           ? db.side.groups.text(g, store::GroupTable::Text::kName)
+                           : std::string{};
+    if (name.empty()) name = Strings().Get(kGroupLabel) + std::to_string(g);
+    items << qt::FromAnsi(name);
+    numbers.push_back(g);
+  }
+  if (items.isEmpty()) return std::nullopt;
+  bool ok = false;
+  const QString chosen = QInputDialog::getItem(&window_, qt::Text(kGroupPrompt),
+                                               qt::Text(kGroupPrompt), items, 0, false, &ok);
+  if (!ok) return std::nullopt;
+  return numbers[static_cast<std::size_t>(items.indexOf(chosen))];
+}
+
+void ReportCommands::ShowReport(int kind) {
+  const reports::ReportKindInfo* info = reports::FindReportKind(kind);
+  if (info == nullptr) return;
+  int group = 0;
+  if (info->per_group) {
+    const auto chosen = AskGroup();
+    if (!chosen) return;
+    group = *chosen;
+  }
+  model_.ShowReport(kind, group);
+  stack_->setCurrentWidget(view_);
+  view_->Refresh();
+  view_->setFocus();
+  UpdateActions();
+}
+
+void ReportCommands::ShowPanel() {
+  model_.ShowPanel();
+  stack_->setCurrentWidget(panel_);
+  UpdateActions();
+}
+
+reports::ReportEnv ReportCommands::Env(bool printed) const {
+  reports::ReportEnv env;
+  env.screen_dpi_x = model_.screen_dpi_x();
+  env.screen_dpi_y = model_.screen_dpi_y();
+  env.printer_dpi_x = model_.printer_dpi_x();
+  env.printer_dpi_y = model_.printer_dpi_y();
+  env.page_height_tenths = model_.page_height_tenths();
+  env.printed = printed;
+  env.options = reports::PageOptionsFrom(settings_, document_.db());
+  env.fonts = fonts_;
+  env.today = clock_.Today();
+  env.language_code = document_.db().language_code;
+  return env;
+}
+
+int ReportCommands::Draw(reports::Canvas& canvas, bool printed) {
+  const reports::ReportEnv env = Env(printed);
+  return reports::DrawReport(canvas, env, document_.db(), model_.kind(), model_.selected_group())
+      .value_or(1);
+}
+
+void ReportCommands::Print(bool preview) {
+  if (!model_.CanPrint()) return;
+  if (QPrinterInfo::availablePrinters().isEmpty() && !preview) {
+    prompter_.Inform(Strings().Get(kNoPrinter));
+    return;
+  }
+  QPrinter printer(QPrinter::HighResolution);
+  model_.SetPrinterDpi(printer.resolution(), printer.resolution());
+  printer.setFromTo(1, model_.page_count());
+  const bool a4 = printer.pageLayout().pageSize().id() == QPageSize::A4;
+  // Pages follow the sequence `next` gives; each shows its band of the strip.
+  auto paint = [this](QPrinter* target, auto next) {
+    QPainter painter(target);
+    const int dpi = target->resolution();
+    bool started = false;
+    for (std::optional<int> page = next(0); page; page = next(*page)) {
+      if (started) target->newPage();
+      started = true;
+      const int pages = qt::PaintBand(painter, dpi, dpi, model_.PrintBand(*page, dpi, dpi),
+                                      [this](reports::Canvas& c) { return Draw(c, true); });
+      model_.set_page_count(pages);
+    }
+  };
+  if (preview) {
+    model_.BeginPrint({a4, true, 1, 1, model_.page_count()}, /*preview=*/true);
+    QPrintPreviewDialog dialog(&printer, &window_);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* p) {
+      paint(p, [this](int page) -> std::optional<int> {
+        if (page + 1 > model_.page_count()) return std::nullopt;
+        return page + 1;
+      });
+    });
+    dialog.exec();
+    model_.EndPrint();
+    return;
+  }
+  QPrintDialog dialog(&printer, &window_);
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+  dialog.setMinMax(1, model_.page_count());
+  if (dialog.exec() != QDialog::Accepted) return;
+  const bool all = printer.printRange() != QPrinter::PageRange;
+  const int first = all ? 1 : printer.fromPage();
+  const int last = all ? model_.page_count() : printer.toPage();
+  const bool driver_copies = printer.supportsMultipleCopies();
+  const int copies = printer.copyCount();
+  if (!driver_copies) printer.setCopyCount(1);
+  model_.BeginPrint({a4, driver_copies, copies, first, last}, /*preview=*/false);
+  paint(&printer, [this](int page) { return model_.NextPage(page); });
+  model_.EndPrint();
+}
+
+void ReportCommands::SaveAsPdf(QString file) {
+  if (!model_.CanPrint()) return;
+  if (file.isEmpty()) {
+    file =
+        QFileDialog::getSaveFileName(&window_, qt::Text(kSavePdf), QString(), qt::Text(kPdfFilter));
+    if (file.isEmpty()) return;
+    if (!file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) file += QStringLiteral(".pdf");
+  }
+  const Status status =
+      qt::WriteReportPdf(file, model_.printer_dpi_x(), model_.page_height_tenths(),
+                         [this](reports::Canvas& c) { return Draw(c, true); });
+  if (!status.ok()) prompter_.Inform(Strings().Format(kPdfFailed, {qt::ToAnsi(file)}));
+}
+
+void ReportCommands::ChangeFont(reports::FontRole role) {
+  const int caption = reports::FontDialogCaption(role);
+  const auto chosen =
+      reports::ui::ChooseFont(&window_, fonts_.font(role),
+                              caption != 0 ? qt::Text(caption) : QString(), model_.screen_dpi_y());
+  if (chosen && fonts_.Set(role, *chosen)) view_->Refresh();
+}
+
+}  // namespace ledra::gui
