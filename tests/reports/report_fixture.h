@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "store/store_fixtures.h"
+#include "../store/store_fixtures.h"
 
 namespace ledra::test {
 

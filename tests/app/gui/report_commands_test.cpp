@@ -1,0 +1,78 @@
+#include <QKeyEvent>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "../../reports/report_fixture.h"
+#include "action_panel.h"
+#include "main_window.h"
+#include "platform/files.h"
+#include "report_commands.h"
+#include "report_view.h"
+
+namespace ledra::gui {
+
+class ReportCommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void panelShowsOnlyBuiltCommandsAndOpensThePhoneList() {
+    QTemporaryDir dir;
+    const platform::Path root = dir.path().toStdString();
+    QVERIFY(platform::WriteFileAtomic(root / "tdat9.bin", test::ReportMainFile()).ok());
+    FixedClock clock({2026, 3, 10});
+    ScriptedPrompter prompter;
+    store::Document document(root, clock, prompter);
+    QCOMPARE(document.Open({}), store::OpenOutcome::kOpened);
+    store::Settings settings;
+    MainWindow window;
+    auto* reports = new ReportCommands(window, document, settings, prompter, clock);
+
+    ActionPanel* panel = reports->panel();
+    QVERIFY(!panel->button(20800)->isVisibleTo(panel));  // no dead buttons
+    QVERIFY(panel->button(20819)->isVisibleTo(panel));
+    QVERIFY(panel->button(20821)->isVisibleTo(panel));
+    QVERIFY(!panel->return_button()->isVisibleTo(panel));
+
+    QTest::mouseClick(panel->button(20819), Qt::LeftButton);
+    QCOMPARE(reports->model().mode(), reports::ViewMode::kReport);
+    QCOMPARE(reports->model().kind(), 50);
+    window.show();
+    reports->view()->viewport()->repaint();
+    QCOMPARE(reports->model().page_count(), 1);
+
+    // Saving as PDF needs no printer.
+    const QString pdf = QString::fromStdString((root / "phones.pdf").string());
+    reports->SaveAsPdf(pdf);
+    const auto bytes = platform::ReadFileIfPresent(root / "phones.pdf");
+    QVERIFY(bytes && bytes->starts_with("%PDF"));
+    QVERIFY(prompter.shown.empty());
+
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(reports->view(), &escape);
+    QCOMPARE(reports->model().mode(), reports::ViewMode::kActionPanel);
+  }
+
+  void closingWhilePreviewingIsRefused() {
+    QTemporaryDir dir;
+    const platform::Path root = dir.path().toStdString();
+    FixedClock clock({2026, 3, 10});
+    ScriptedPrompter prompter;
+    store::Document document(root, clock, prompter);
+    QCOMPARE(document.Open({}), store::OpenOutcome::kOpened);
+    store::Settings settings;
+    MainWindow window;
+    auto* reports = new ReportCommands(window, document, settings, prompter, clock);
+    reports->ShowReport(50);
+    reports->model().BeginPrint({false, true, 1, 1, 1}, /*preview=*/true);
+    QVERIFY(!window.close_guard());
+    QCOMPARE(prompter.shown.size(), std::size_t{1});
+    reports->model().EndPrint();
+    QVERIFY(window.close_guard());
+  }
+};
+
+}  // namespace ledra::gui
+
+QTEST_MAIN(ledra::gui::ReportCommandsTest)
+#include "report_commands_test.moc"
