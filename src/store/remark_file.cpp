@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
+#include <tuple>
 
 #include "store/name_collation.h"
 
@@ -46,15 +48,21 @@ std::optional<std::string> CompactRemarkFile(std::string_view file) {
     const RemarkRecord r = DecodeRemark(At(file, k));
     if (r.month != 0 && r.id > 10) kept.push_back(k);
   }
-  // A record is dropped when a later one holds text for the same slot.
+  // A record is dropped when a later one holds text for the same slot: find,
+  // per slot, the last record with text, in one pass.
+  std::map<std::tuple<std::uint16_t, std::uint8_t, std::uint8_t>, std::size_t> last_with_text;
+  std::vector<RemarkRecord> records;
+  records.reserve(kept.size());
+  for (std::size_t i = 0; i < kept.size(); ++i) {
+    records.push_back(DecodeRemark(At(file, kept[i])));
+    const RemarkRecord& r = records.back();
+    if (!Blank(r.text)) last_with_text[{r.id, r.month, r.parity}] = i;
+  }
   std::vector<std::size_t> survivors;
   for (std::size_t i = 0; i < kept.size(); ++i) {
-    const RemarkRecord a = DecodeRemark(At(file, kept[i]));
-    bool superseded = false;
-    for (std::size_t j = i + 1; j < kept.size() && !superseded && a.id > 11; ++j) {
-      const RemarkRecord b = DecodeRemark(At(file, kept[j]));
-      superseded = b.id == a.id && b.month == a.month && b.parity == a.parity && !Blank(b.text);
-    }
+    const RemarkRecord& a = records[i];
+    const auto later = last_with_text.find({a.id, a.month, a.parity});
+    const bool superseded = a.id > 11 && later != last_with_text.end() && later->second > i;
     if (!superseded) survivors.push_back(kept[i]);
   }
   if (survivors.size() < 3) return std::nullopt;
