@@ -293,5 +293,7 @@ inline constexpr int kRecBirthDate = 26094;
 inline constexpr int kRecBaptismDate = 26095;
 inline constexpr int kRecGroup = 26096;
 inline constexpr int kRecNoGroup = 26097;
+inline constexpr int kRecMenuEdit = 26098;
+inline constexpr int kRecMenuPublishers = 26099;
 
 }  // namespace ledra::str

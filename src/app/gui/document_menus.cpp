@@ -10,6 +10,7 @@
 #include "platform/qt/qt_text.h"
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
+#include "records/ui/publisher_chooser_dialog.h"
 #include "store/document_commands.h"
 #include "store/ui/password_dialogs.h"
 
@@ -69,6 +70,15 @@ DocumentMenus::DocumentMenus(MainWindow& window, store::Document& document,
   return_ = options_->addAction(QString());
   connect(return_, &QAction::triggered, this, &DocumentMenus::ReturnToOpenMonth);
 
+  // --- publisher editing ---
+  QMenu* edit = window_.menuBar()->addMenu(qt::Text(str::kRecMenuEdit));
+  publishers_ = edit->addAction(qt::Text(str::kRecMenuPublishers));
+  connect(publishers_, &QAction::triggered, this, [this] {
+    (void)records::ui::RunPublisherEditing(document_, settings_, prompter_, &window_);
+    Refresh();
+  });
+  // --- end of publisher editing ---
+
   window_.close_guard = [this] { return store::ConfirmClose(document_, prompter_); };
   RebuildPastMonths();
   Refresh();
@@ -77,6 +87,7 @@ DocumentMenus::DocumentMenus(MainWindow& window, store::Document& document,
 void DocumentMenus::Refresh() {
   const auto& m = document_.db().month();
   save_->setEnabled(store::CanSave(document_));
+  publishers_->setEnabled(!m.viewing_past);
   nag_->setChecked(settings_.nag);
   if (sort_first_) sort_first_->setChecked(settings_.sort_by_first_name);
   return_->setVisible(m.viewing_past);

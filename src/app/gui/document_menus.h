@@ -45,6 +45,7 @@ class DocumentMenus : public QObject {
   QMenu* past_ = nullptr;
   QAction* past_action_ = nullptr;
   QAction* return_ = nullptr;
+  QAction* publishers_ = nullptr;  // "&Publicadores"
 };
 
 }  // namespace ledra::gui

@@ -1,0 +1,124 @@
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "../../store/store_fixtures.h"
+#include "platform/clock.h"
+#include "platform/prompter.h"
+#include "records/ui/person_side_dialogs.h"
+#include "records/ui/publisher_chooser_dialog.h"
+#include "records/ui/publisher_editor_dialog.h"
+#include "store/document.h"
+#include "store/settings.h"
+
+using namespace ledra;
+
+class PublisherEditingDialogsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+  std::filesystem::path Folder() const { return std::filesystem::path(dir_.path().toStdString()); }
+  void WriteData(const std::string& bytes) {
+    QFile f(dir_.filePath("tdat9.bin"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+  }
+
+ private slots:
+  void AddsAPersonThroughTheRealDialogsAndFindsThemSavedAndSorted() {
+    WriteData(test::HeaderRecord(23) + test::PersonRecord(23, 101, "Ana", "Borges") +
+              test::PersonRecord(23, 102, "Eva", "Dias"));
+    FixedClock clock(Date{2026, 1, 8});
+    ScriptedPrompter prompter;
+    store::Document doc(Folder(), clock, prompter);
+    QCOMPARE(doc.Open({}), store::OpenOutcome::kOpened);
+    store::Settings settings;
+    records::ui::PublisherChooserDialog chooser(doc, settings, prompter,
+                                                records::ChooserMode::kEdit);
+    chooser.show();
+    QCOMPARE(chooser.list->count(), 2);
+
+    bool typed = false, status_seen = false;
+    QTimer::singleShot(0, this, [&] {
+      auto* ed =
+          qobject_cast<records::ui::PublisherEditorDialog*>(QApplication::activeModalWidget());
+      QVERIFY(ed);
+      // A failed check below must not leave the dialog waiting forever.
+      struct CloseOnFailure {
+        QDialog* d;
+        bool* done;
+        ~CloseOnFailure() {
+          if (!*done && d->isVisible()) d->reject();
+        }
+      } guard{ed, &typed};
+      QApplication::setActiveWindow(ed);
+      QVERIFY(!ed->remove->isVisible());
+      ed->first->setFocus();
+      QTest::keyClicks(ed->first, "carla");
+      QCOMPARE(ed->first->text(), QStringLiteral("Carla"));
+      // Enter moves on instead of closing.
+      QTest::keyClick(ed->first, Qt::Key_Return);
+      QVERIFY(ed->isVisible());
+      QCOMPARE(ed->focusWidget(), ed->last);
+      QTest::keyClicks(ed->last, "costa");
+      ed->address->setText(QString::fromUtf8("Rua São João 5"));  // keyClicks is ASCII only
+      ed->boxes[records::Box::kFemale]->setFocus();
+      QTest::keyClick(ed->boxes[records::Box::kFemale], Qt::Key_Space);
+      QTimer::singleShot(0, this, [&] {
+        auto* st = qobject_cast<records::ui::StatusDialog*>(QApplication::activeModalWidget());
+        QVERIFY(st);
+        status_seen = true;
+        st->accept();
+      });
+      typed = true;
+      ed->ok->setFocus();
+      QTest::keyClick(ed->ok, Qt::Key_Return);
+    });
+    chooser.add_button->click();
+    QVERIFY(typed);
+    QVERIFY(status_seen);
+    QCOMPARE(chooser.list->count(), 3);
+    QCOMPARE(chooser.list->item(1)->text(), QStringLiteral("Costa, Carla"));
+    QCOMPARE(chooser.list->currentRow(), 1);
+    QCOMPARE(doc.db().row(2).lname(), std::string("Costa"));
+
+    QVERIFY(doc.SaveCommand(false).ok());
+    store::Document again(Folder(), clock, prompter);
+    QCOMPARE(again.Open({}), store::OpenOutcome::kOpened);
+    QCOMPARE(again.db().people(), 3);
+    QCOMPARE(again.db().row(2).fname(), std::string("Carla"));
+    QCOMPARE(again.db().row(2).Text(store::field::kAddr), std::string("Rua S\xE3o Jo\xE3o 5"));
+    QCOMPARE(again.db().row(2).attribute_flags(), std::uint8_t{store::attr::kFemale});
+    QCOMPARE(again.db().row(2).status_change(), std::uint8_t{12 * 16 + 1});
+    QVERIFY(prompter.shown.empty());
+  }
+
+  void NextFromTheLastWrapsToTheFirst() {
+    WriteData(test::HeaderRecord(23) + test::PersonRecord(23, 101, "Ana", "Borges") +
+              test::PersonRecord(23, 102, "Eva", "Dias"));
+    FixedClock clock(Date{2026, 1, 8});
+    ScriptedPrompter prompter;
+    store::Document doc(Folder(), clock, prompter);
+    QCOMPARE(doc.Open({}), store::OpenOutcome::kOpened);
+    store::Settings settings;
+    records::PublisherChooser chooser(doc.db(), records::ChooserMode::kEdit);
+    chooser.SelectId(102);
+    records::PublisherEditor editor(doc, settings, prompter, records::EditorMode::kEdit,
+                                    doc.db().FindRow(102));
+    records::ui::PublisherEditorDialog dialog(editor, &chooser, prompter);
+    dialog.show();
+    QCOMPARE(dialog.first->text(), QStringLiteral("Eva"));
+    QTest::mouseClick(dialog.next, Qt::LeftButton);
+    QCOMPARE(dialog.first->text(), QStringLiteral("Ana"));
+    QVERIFY(dialog.remove->isVisible());
+  }
+};
+
+QTEST_MAIN(PublisherEditingDialogsTest)
+#include "publisher_editing_dialogs_test.moc"
