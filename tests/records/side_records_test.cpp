@@ -88,3 +88,30 @@ TEST_F(SideRecordsTest, ANeedSharedByTwoPeopleAndTheFullName) {
 
 }  // namespace
 }  // namespace ledra::records
+
+namespace ledra::records {
+namespace {
+
+class SideRecordsStopTest : public RecordsTest {};
+
+TEST_F(SideRecordsStopTest, EmptyingASharedNeedLeavesItToTheOthers) {
+  OpenDefault();
+  store::SpecialNeed n;
+  n.set_text(2, 94, "Rampa");
+  const auto key = doc.WriteNeed(0, n);
+  ASSERT_TRUE(key.ok());
+  doc.db().row(RowOf(101)).set_specneed_key(*key);
+  doc.db().row(RowOf(102)).set_specneed_key(*key);
+  PublisherEditor ed(doc, settings, prompter, EditorMode::kEdit, RowOf(102));
+  ExpandedInfo x(doc, ed.working(), ed.extension());
+  EXPECT_EQ(x.warning(),
+            "Esta \xE9 uma necessidade partilhada.  Edit\xE1-la afectar\xE1 outros usu\xE1rios.");
+  x.need.clear();
+  ASSERT_TRUE(x.Apply().ok());
+  ASSERT_EQ(*ed.Save({}), SaveResult::kSaved);
+  EXPECT_EQ(doc.db().row(RowOf(102)).specneed_key(), 0);
+  EXPECT_EQ(doc.FindNeed(*key)->need(), "Rampa");
+}
+
+}  // namespace
+}  // namespace ledra::records

@@ -6,6 +6,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include "platform/qt/qt_text.h"
@@ -82,7 +83,10 @@ void ExpandedDialog::accept() {
   info_.full_name = qt::ToAnsi(full_name->text());
   info_.other_info = qt::ToAnsi(other->text());
   info_.need = qt::ToAnsi(need->text());
-  (void)info_.Apply();
+  if (Status s = info_.Apply(); !s) {
+    QMessageBox::warning(this, windowTitle(), qt::FromAnsi(s.error().text));
+    return;
+  }
   QDialog::accept();
 }
 
@@ -141,7 +145,10 @@ void ContactDialog::accept() {
   editor_.work = qt::ToAnsi(work->text());
   editor_.info = qt::ToAnsi(info->text());
   editor_.witness = witness->isChecked();
-  (void)editor_.Apply();
+  if (Status s = editor_.Apply(); !s) {
+    QMessageBox::warning(this, windowTitle(), qt::FromAnsi(s.error().text));
+    return;
+  }
   QDialog::accept();
 }
 
