@@ -85,6 +85,19 @@ inline constexpr int kTooManyPeople = 20407;
 inline constexpr int kMidweekMeeting = 20408;
 inline constexpr int kWeekendMeeting = 20409;
 inline constexpr int kWitness = 20410;
+inline constexpr int kOptionSurnameFirst = 20411;
+inline constexpr int kOptionAlternateDates = 20412;
+inline constexpr int kOptionBirthStatistics = 20413;
+inline constexpr int kOptionBirthCaption = 20924;
+inline constexpr int kOptionAlternateLabels = 20925;
+inline constexpr int kOptionGrid = 20926;
+inline constexpr int kOptionNoReportBoxes = 20927;
+inline constexpr int kOptionDatestamp = 20928;
+inline constexpr int kOptionEmergencyWitness = 20929;
+inline constexpr int kOptionTopMargin = 20930;
+inline constexpr int kOptionLabelMargin = 20931;
+inline constexpr int kOptionCongregation = 20932;
+inline constexpr int kCommandFormatOptions = 32804;
 
 // Platform messages
 inline constexpr int kCannotReadFile = 20500;
@@ -111,6 +124,7 @@ inline constexpr int kMenuOptions = 20701;
 inline constexpr int kMenuHelp = 20703;
 inline constexpr int kCommandExit = 57665;
 inline constexpr int kCommandSave = 20700;
+inline constexpr int kPanelEditPublishers = 20808;
 
 // Command line
 inline constexpr int kCliDescription = 21000;

@@ -11,6 +11,7 @@
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
 #include "records/ui/publisher_chooser_dialog.h"
+#include "reports/ui/format_options_dialog.h"
 #include "store/document_commands.h"
 #include "store/ui/password_dialogs.h"
 
@@ -65,6 +66,14 @@ DocumentMenus::DocumentMenus(MainWindow& window, store::Document& document,
       Refresh();
     });
   }
+  QAction* format = options_->addAction(qt::Text(str::kCommandFormatOptions));
+  connect(format, &QAction::triggered, this, [this] {
+    if (reports::ui::RunFormatOptions(settings_, document_.db().side.shared_settings, &window_)) {
+      document_.db().modified = true;
+      if (QWidget* view = window_.centralWidget()) view->update();
+      Refresh();
+    }
+  });
   past_ = new QMenu(qt::Text(str::kViewPastMonths), &window_);
   past_action_ = options_->addMenu(past_);
   return_ = options_->addAction(QString());
@@ -73,10 +82,7 @@ DocumentMenus::DocumentMenus(MainWindow& window, store::Document& document,
   // --- publisher editing ---
   QMenu* edit = window_.menuBar()->addMenu(qt::Text(str::kRecMenuEdit));
   publishers_ = edit->addAction(qt::Text(str::kRecMenuPublishers));
-  connect(publishers_, &QAction::triggered, this, [this] {
-    (void)records::ui::RunPublisherEditing(document_, settings_, prompter_, &window_);
-    Refresh();
-  });
+  connect(publishers_, &QAction::triggered, this, &DocumentMenus::EditPublishers);
   // --- end of publisher editing ---
 
   window_.close_guard = [this] { return store::ConfirmClose(document_, prompter_); };
@@ -97,6 +103,16 @@ void DocumentMenus::Refresh() {
   window_.SetStatusText(
       1, qt::FromAnsi(Strings().Format(
              str::kReportMonthStatus, {Strings().Get(str::kMonthJanuary + m.report_month_index)})));
+  if (on_refresh) {
+    on_refresh(m.viewing_past ? qt::Text(str::kMonthJanuary + m.open_month_index) : QString());
+  }
+}
+
+void DocumentMenus::EditPublishers() {
+  if (!publishers_->isEnabled()) return;
+  (void)records::ui::RunPublisherEditing(document_, settings_, prompter_, &window_);
+  if (QWidget* view = window_.centralWidget()) view->update();
+  Refresh();
 }
 
 void DocumentMenus::Save() {

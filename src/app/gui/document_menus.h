@@ -26,11 +26,16 @@ class DocumentMenus : public QObject {
 
   // Menu states after anything changed (modified flag, past month viewed).
   void Refresh();
+  // The publisher editor (menu and action panel).
+  void EditPublishers();
+  void ReturnToOpenMonth();
+  // Told after every refresh: the open month's name while a past month is
+  // viewed, else empty (the action panel's return button follows it).
+  std::function<void(const QString& open_month)> on_refresh;
 
  private:
   void Save();
   void ViewPastMonth(int months_back);
-  void ReturnToOpenMonth();
   void RebuildPastMonths();
 
   MainWindow& window_;

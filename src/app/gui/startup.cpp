@@ -1,12 +1,13 @@
 #include "startup.h"
 
+#include "action_panel.h"
 #include "document_menus.h"
 #include "main_window.h"
-#include "report_commands.h"
 #include "platform/data_folder.h"
 #include "platform/qt/qt_text.h"
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
+#include "report_commands.h"
 #include "single_instance.h"
 #include "store/start_notice.h"
 #include "store/ui/confidentiality_sweep_dialog.h"
@@ -47,8 +48,14 @@ Startup::Outcome Startup::Start() {
 
   window_ = std::make_unique<MainWindow>();
   window_->SetStatusText(1, ReportMonthStatus());
-  new DocumentMenus(*window_, *document_, settings_, prompter_, *clock_);  // owned by the window
-  new ReportCommands(*window_, *document_, settings_, prompter_, *clock_);  // owned by the window
+  // Both are owned by the window.
+  auto* menus = new DocumentMenus(*window_, *document_, settings_, prompter_, *clock_);
+  auto* reports = new ReportCommands(*window_, *document_, settings_, prompter_, *clock_);
+  reports->panel()->SetCommand(str::kPanelEditPublishers, [menus] { menus->EditPublishers(); });
+  menus->on_refresh = [menus, reports](const QString& open_month) {
+    reports->panel()->SetReturn(open_month, [menus] { menus->ReturnToOpenMonth(); });
+  };
+  menus->Refresh();
   QObject::connect(instance_.get(), &SingleInstance::ActivationRequested, window_.get(),
                    [w = window_.get()] { RaiseWindow(w); });
   message_boxes_.set_parent(window_.get());
