@@ -85,6 +85,7 @@ inline constexpr int kTooManyPeople = 20407;
 inline constexpr int kMidweekMeeting = 20408;
 inline constexpr int kWeekendMeeting = 20409;
 inline constexpr int kWitness = 20410;
+inline constexpr int kExtensionTableFull = 20414;
 inline constexpr int kOptionSurnameFirst = 20411;
 inline constexpr int kOptionAlternateDates = 20412;
 inline constexpr int kOptionBirthStatistics = 20413;

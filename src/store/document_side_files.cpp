@@ -167,7 +167,11 @@ Status Document::WriteExtension(int row, ExtensionRecord plain) {
     index.emplace_back();
   }
   const std::size_t pos = ExtensionWritePosition(index, records, person.id());
-  if (pos >= static_cast<std::size_t>(kMaxExtensionPositions)) return {};
+  if (pos >= static_cast<std::size_t>(kMaxExtensionPositions)) {
+    Message full{str::kExtensionTableFull, Strings().Get(str::kExtensionTableFull)};
+    prompter_.Inform(full.text);
+    return full;
+  }
   if (pos >= records.size()) {
     records.resize(pos + 1);
     index.resize(pos + 1);

@@ -284,3 +284,26 @@ TEST_F(SideFilesTest, AFolderWithEveryFileRoundTrips) {
 
 }  // namespace
 }  // namespace ledra::store
+
+namespace ledra::store {
+namespace {
+
+TEST_F(SideFilesTest, AFullExtensionTableRefusesWithAMessage) {
+  People();
+  auto doc = Open();
+  doc->db().side.extensions.resize(kMaxExtensionPositions);
+  doc->db().side.extension_index.resize(kMaxExtensionPositions);
+  for (std::size_t k = 1; k < doc->db().side.extensions.size(); ++k) {
+    doc->db().side.extensions[k].set_u16(0, static_cast<std::uint16_t>(5000 + k));
+    doc->db().side.extension_index[k].id = static_cast<std::uint16_t>(5000 + k);
+  }
+  ExtensionRecord e;
+  e.set_text(67, 51, "nova@exemplo.pt");
+  const Status s = doc->WriteExtension(doc->db().FindRow(102), e);
+  EXPECT_FALSE(s.ok());
+  EXPECT_EQ(prompter.shown.back(), s.error().text);
+  EXPECT_EQ(doc->db().row(doc->db().FindRow(102)).extension_index(), 0);
+}
+
+}  // namespace
+}  // namespace ledra::store
