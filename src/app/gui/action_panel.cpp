@@ -17,28 +17,40 @@ constexpr int kReturnFormat = 20405;  // "%s ->"
 }  // namespace
 
 ActionPanel::ActionPanel(QWidget* parent) : QWidget(parent) {
-  auto* grid = new QGridLayout(this);
-  constexpr int kColumns = 3;
-  int at = 0;
-  for (int id = kFirstButton; id <= kLastButton; ++id, ++at) {
+  grid_ = new QGridLayout(this);
+  for (int id = kFirstButton; id <= kLastButton; ++id) {
     auto* b = new QPushButton(qt::Text(id), this);
     b->setMinimumHeight(36);
     b->setVisible(false);
     connect(b, &QPushButton::clicked, this, [this, id] {
       if (auto it = commands_.find(id); it != commands_.end() && it->second) it->second();
     });
-    grid->addWidget(b, at / kColumns, at % kColumns);
     buttons_[id] = b;
   }
-  auto* caption = new QLabel(qt::FromAnsi(Strings().Part(str::kAppTitle, 1)), this);
-  caption->setAlignment(Qt::AlignCenter);
-  grid->addWidget(caption, at / kColumns + 1, 0, 1, kColumns);
+  caption_ = new QLabel(qt::FromAnsi(Strings().Part(str::kAppTitle, 0)), this);
+  caption_->setAlignment(Qt::AlignCenter);
   return_ = new QPushButton(this);
   return_->setVisible(false);
   connect(return_, &QPushButton::clicked, this, [this] {
     if (return_command_) return_command_();
   });
-  grid->addWidget(return_, at / kColumns + 2, 0, 1, kColumns);
+  Relayout();
+}
+
+void ActionPanel::Relayout() {
+  // The buttons in use, in their fixed order and without holes for the others.
+  constexpr int kColumns = 3;
+  while (grid_->count() > 0) delete grid_->takeAt(0);
+  int at = 0;
+  for (const auto& [id, button] : buttons_) {
+    if (!commands_.contains(id) || !commands_[id]) continue;
+    grid_->addWidget(button, at / kColumns, at % kColumns);
+    ++at;
+  }
+  const int rows = (at + kColumns - 1) / kColumns;
+  grid_->addWidget(caption_, rows, 0, 1, kColumns);
+  grid_->addWidget(return_, rows + 1, 0, 1, kColumns);
+  grid_->setRowStretch(rows + 2, 1);
 }
 
 void ActionPanel::SetCommand(int text_id, std::function<void()> command) {
@@ -46,6 +58,7 @@ void ActionPanel::SetCommand(int text_id, std::function<void()> command) {
   if (it == buttons_.end()) return;
   commands_[text_id] = std::move(command);
   it->second->setVisible(static_cast<bool>(commands_[text_id]));
+  Relayout();
 }
 
 void ActionPanel::SetReturn(const QString& open_month, std::function<void()> command) {

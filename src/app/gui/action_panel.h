@@ -8,6 +8,9 @@
 #include <functional>
 #include <map>
 
+class QGridLayout;
+class QLabel;
+
 namespace ledra::gui {
 
 class ActionPanel : public QWidget {
@@ -25,6 +28,10 @@ class ActionPanel : public QWidget {
   QPushButton* return_button() const { return return_; }
 
  private:
+  void Relayout();
+
+  QGridLayout* grid_ = nullptr;
+  QLabel* caption_ = nullptr;
   std::map<int, QPushButton*> buttons_;
   std::map<int, std::function<void()>> commands_;
   QPushButton* return_ = nullptr;
