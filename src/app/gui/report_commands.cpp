@@ -19,8 +19,8 @@
 #include "platform/qt/report_output.h"
 #include "platform/string_table.h"
 #include "report_view.h"
-#include "reports/report_env.h"
 #include "reports/phone_list.h"
+#include "reports/report_env.h"
 #include "reports/report_kinds.h"
 #include "reports/ui/font_choice.h"
 
@@ -71,7 +71,8 @@ ReportCommands::ReportCommands(MainWindow& window, store::Document& document,
       prompter_(prompter),
       clock_(clock),
       model_(ScreenDpi(true), ScreenDpi(false), DefaultPrinterDpi(), DefaultPrinterDpi()),
-      fonts_(reports::IsHighResolution(model_.printer_dpi_x()), document.db().language_code) {
+      fonts_(reports::IsHighResolution(model_.printer_dpi_x()), document.db().language_code),
+      placer_(window, model_.screen_dpi_x(), model_.screen_dpi_y()) {
   fonts_.Read(platform::IniFile::Load(store::SettingsPath(document_.data_folder())));
   stack_ = new QStackedWidget(&window);
   panel_ = new ActionPanel(stack_);
@@ -195,16 +196,21 @@ void ReportCommands::ShowReport(int kind) {
     if (!chosen) return;
     group = *chosen;
   }
+  const bool entering = model_.mode() != reports::ViewMode::kReport;
+  if (entering) placer_.RememberPanel();
   model_.ShowReport(kind, group);
   stack_->setCurrentWidget(view_);
+  if (entering) placer_.PlaceForReport();
   view_->Refresh();
   view_->setFocus();
   UpdateActions();
 }
 
 void ReportCommands::ShowPanel() {
+  if (model_.mode() == reports::ViewMode::kReport) placer_.RememberReport();
   model_.ShowPanel();
   stack_->setCurrentWidget(panel_);
+  placer_.PlaceForPanel(panel_->sizeHint());
   UpdateActions();
 }
 

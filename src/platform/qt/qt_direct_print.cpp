@@ -1,0 +1,67 @@
+#include "platform/qt/qt_direct_print.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <optional>
+
+#include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_text.h"
+
+namespace ledra::qt {
+namespace {
+
+class QtPrintJob final : public reports::PrintJob {
+ public:
+  // `printer` is set up but not yet painted on.
+  explicit QtPrintJob(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {}
+
+  bool Start() {
+    if (!painter_.begin(printer_.get())) return false;
+    const int dpi = printer_->resolution();
+    canvas_.emplace(painter_, dpi, dpi);
+    return true;
+  }
+  reports::Canvas& canvas() override { return *canvas_; }
+  void NewPage() override { printer_->newPage(); }
+  bool Finish() override { return painter_.end(); }
+
+ private:
+  std::unique_ptr<QPrinter> printer_;
+  QPainter painter_;
+  std::optional<QtCanvas> canvas_;
+};
+
+}  // namespace
+
+bool QtPrinterPort::HasDefault() const {
+  return !pdf_file_.isEmpty() || !QPrinterInfo::defaultPrinter().isNull();
+}
+
+std::unique_ptr<reports::PrintJob> QtPrinterPort::OpenDefault(std::string_view document_name) {
+  std::unique_ptr<QPrinter> printer;
+  if (pdf_file_.isEmpty()) {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) return nullptr;
+    printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+  } else {
+    printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(pdf_file_);
+  }
+  printer->setDocName(FromAnsi(document_name));
+  // The layouts measure from the paper's edge.
+  printer->setFullPage(true);
+  auto job = std::make_unique<QtPrintJob>(std::move(printer));
+  if (!job->Start()) return nullptr;
+  return job;
+}
+
+reports::DirectPrintOutcome PrintDirect(Prompter& prompter,
+                                        const reports::DirectPrintRequest& request,
+                                        const reports::PageDrawer& draw) {
+  QtPrinterPort port;
+  return reports::PrintDirect(port, prompter, request, draw);
+}
+
+}  // namespace ledra::qt
