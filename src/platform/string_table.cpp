@@ -132,26 +132,28 @@ std::string FormatPrintf(std::string_view pattern, std::initializer_list<PrintfA
       i = j;
       continue;
     }
-    std::string spec(pattern.substr(i, j - i));
-    while (!spec.empty() && std::string_view("hlLqjzt").find(spec.back()) != std::string_view::npos)
-      spec.pop_back();
+    std::string conversion(pattern.substr(i, j - i));
+    while (!conversion.empty() &&
+           std::string_view("hlLqjzt").find(conversion.back()) != std::string_view::npos)
+      conversion.pop_back();
     char buffer[512];
     int n = 0;
     const PrintfArg* arg = next != args.end() ? &*next++ : nullptr;
     if (conv == 's') {
       if (arg && std::holds_alternative<std::string_view>(*arg)) {
         const std::string text(std::get<std::string_view>(*arg));
-        if (spec == "%") {
+        if (conversion == "%") {
           out += text;
         } else {
-          n = std::snprintf(buffer, sizeof buffer, (spec + 's').c_str(), text.c_str());
+          n = std::snprintf(buffer, sizeof buffer, (conversion + 's').c_str(), text.c_str());
         }
       }
     } else if (std::string_view("diuxXoc").find(conv) != std::string_view::npos) {
       if (arg && std::holds_alternative<long long>(*arg)) {
         const long long v = std::get<long long>(*arg);
-        n = conv == 'c' ? std::snprintf(buffer, sizeof buffer, "%c", static_cast<char>(v))
-                        : std::snprintf(buffer, sizeof buffer, (spec + "ll" + conv).c_str(), v);
+        n = conv == 'c'
+                ? std::snprintf(buffer, sizeof buffer, "%c", static_cast<char>(v))
+                : std::snprintf(buffer, sizeof buffer, (conversion + "ll" + conv).c_str(), v);
       }
     }
     if (n > 0) out.append(buffer, std::min<size_t>(static_cast<size_t>(n), sizeof buffer - 1));

@@ -81,10 +81,10 @@ ReportFonts::ReportFonts(bool high_resolution, std::string_view language_code)
   for (FontRole r : kAllFontRoles) fonts_[Index(r)] = DefaultFont(r, high_resolution, language_);
 }
 
-bool ReportFonts::Set(FontRole role, const FontSpec& spec) {
+bool ReportFonts::Set(FontRole role, const FontSpec& desc) {
   FontSpec& f = fonts_[Index(role)];
-  if (f == spec) return false;
-  f = spec;
+  if (f == desc) return false;
+  f = desc;
   return true;
 }
 

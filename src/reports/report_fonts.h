@@ -39,7 +39,7 @@ class ReportFonts {
 
   const FontSpec& font(FontRole role) const { return fonts_[Index(role)]; }
   // Returns whether the description changed (and the view must be redrawn).
-  bool Set(FontRole role, const FontSpec& spec);
+  bool Set(FontRole role, const FontSpec& desc);
   // All five back to the defaults of that resolution; everything is written at the end.
   void Reset(bool high_resolution);
   bool high_resolution() const { return high_resolution_; }

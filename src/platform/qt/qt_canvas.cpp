@@ -20,18 +20,18 @@ void InstallFontSubstitutes() {
   (void)installed;
 }
 
-QFont ToQFont(const reports::FontSpec& spec) {
+QFont ToQFont(const reports::FontSpec& desc) {
   InstallFontSubstitutes();
-  QFont font(FromAnsi(spec.face));
+  QFont font(FromAnsi(desc.face));
   // A negative height is the character height; a positive one includes the
   // internal leading, which is about an eighth of the cell.
-  const int pixels = spec.height < 0 ? -spec.height : spec.height * 7 / 8;
+  const int pixels = desc.height < 0 ? -desc.height : desc.height * 7 / 8;
   font.setPixelSize(pixels > 0 ? pixels : 13);
-  font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 100, 900)));
-  font.setItalic(spec.italic);
-  font.setUnderline(spec.underline);
-  const int family = spec.pitch_and_family & 0xF0;
-  if ((spec.pitch_and_family & 0x03) == reports::pitch::kFixed) {
+  font.setWeight(static_cast<QFont::Weight>(std::clamp(desc.weight, 100, 900)));
+  font.setItalic(desc.italic);
+  font.setUnderline(desc.underline);
+  const int family = desc.pitch_and_family & 0xF0;
+  if ((desc.pitch_and_family & 0x03) == reports::pitch::kFixed) {
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
   } else if (family == reports::pitch::kRoman) {
@@ -41,10 +41,10 @@ QFont ToQFont(const reports::FontSpec& spec) {
   } else {
     font.setStyleHint(QFont::SansSerif);
   }
-  if (spec.width > 0) {
+  if (desc.width > 0) {
     // Stretch so that the average character comes out `width` pixels wide.
     const int natural = QFontMetrics(font).averageCharWidth();
-    if (natural > 0) font.setStretch(std::clamp(spec.width * 100 / natural, 1, 4000));
+    if (natural > 0) font.setStretch(std::clamp(desc.width * 100 / natural, 1, 4000));
   }
   return font;
 }

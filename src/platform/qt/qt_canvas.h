@@ -12,7 +12,7 @@ namespace ledra::qt {
 
 // The face the system has for a face a report names ("Arial" is drawn with a
 // metric-compatible free face where the original is missing).
-QFont ToQFont(const reports::FontSpec& spec);
+QFont ToQFont(const reports::FontSpec& desc);
 // Registers the substitutes of the Windows faces the reports name; once per process.
 void InstallFontSubstitutes();
 

@@ -8,16 +8,16 @@
 namespace ledra::reports::ui {
 
 FontSpec FromQFont(const QFont& font, const FontSpec& base, int screen_dpi_y) {
-  FontSpec spec = base;
+  FontSpec desc = base;
   int pixels = font.pixelSize();
   if (pixels <= 0) pixels = static_cast<int>(font.pointSizeF() * screen_dpi_y / 72.0 + 0.5);
-  spec.height = -pixels;
-  spec.width = 0;
-  spec.weight = font.weight();
-  spec.italic = font.italic();
-  spec.underline = font.underline();
-  spec.face = qt::ToAnsi(font.family()).substr(0, 31);
-  return spec;
+  desc.height = -pixels;
+  desc.width = 0;
+  desc.weight = font.weight();
+  desc.italic = font.italic();
+  desc.underline = font.underline();
+  desc.face = qt::ToAnsi(font.family()).substr(0, 31);
+  return desc;
 }
 
 std::optional<FontSpec> ChooseFont(QWidget* parent, const FontSpec& current, const QString& caption,
