@@ -10,6 +10,7 @@
 
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
+#include "platform/windows1252.h"
 
 namespace ledra::platform {
 namespace {
@@ -138,24 +139,8 @@ std::string AnsiToUtf8(std::string_view ansi) {
   // Every Windows-1252 byte has a Unicode character, so this cannot fail.
   std::string out;
   out.reserve(ansi.size() + ansi.size() / 4);
-  static constexpr char16_t kHigh[32] = {
-      0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-      0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
-  for (const char ch : ansi) {
-    const auto b = static_cast<unsigned char>(ch);
-    const char32_t c = (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : b;
-    if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-  }
+  for (const char ch : ansi)
+    AppendUtf8(out, Windows1252ToCodePoint(static_cast<unsigned char>(ch)));
   return out;
 }
 
@@ -168,38 +153,10 @@ Converted Utf8ToAnsi(std::string_view utf8) {
 }
 
 bool IsValidUtf8(std::string_view bytes) {
-  size_t i = 0;
-  const size_t n = bytes.size();
-  while (i < n) {
-    const auto b = static_cast<unsigned char>(bytes[i]);
-    if (b < 0x80) {
-      ++i;
-      continue;
-    }
-    int len = 0;
-    uint32_t cp = 0;
-    if ((b & 0xE0) == 0xC0) {
-      len = 2;
-      cp = b & 0x1F;
-    } else if ((b & 0xF0) == 0xE0) {
-      len = 3;
-      cp = b & 0x0F;
-    } else if ((b & 0xF8) == 0xF0) {
-      len = 4;
-      cp = b & 0x07;
-    } else {
-      return false;
-    }
-    if (i + len > n) return false;
-    for (int k = 1; k < len; ++k) {
-      const auto c = static_cast<unsigned char>(bytes[i + k]);
-      if ((c & 0xC0) != 0x80) return false;
-      cp = (cp << 6) | (c & 0x3F);
-    }
-    const bool overlong =
-        (len == 2 && cp < 0x80) || (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000);
-    if (overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    i += len;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto c = DecodeUtf8(bytes, i);
+    if (!c) return false;
+    i += static_cast<std::size_t>(c->length);
   }
   return true;
 }
