@@ -4,23 +4,10 @@
 
 #include "backup/backup_fixtures.h"
 #include "cli/cli_command.h"
+#include "support/cli_run.h"
 
 namespace ledra::cli {
 namespace {
-
-struct CliRun {
-  int code;
-  std::string out, err;
-};
-
-CliRun RunWith(std::vector<std::string> args) {
-  args.insert(args.begin(), "ledra-cli");
-  std::vector<const char*> argv;
-  for (const auto& a : args) argv.push_back(a.c_str());
-  std::ostringstream out, err;
-  const int code = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
-  return {code, out.str(), err.str()};
-}
 
 TEST(BackupCli, BackupListRestoreUndoAndUndoAgain) {
   TempFolder root;

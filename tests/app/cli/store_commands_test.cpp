@@ -7,24 +7,11 @@
 #include "cli/cli_command.h"
 #include "platform/files.h"
 #include "store/store_fixtures.h"
+#include "support/cli_run.h"
 #include "support/temp_folder.h"
 
 namespace ledra::cli {
 namespace {
-
-struct CliRun {
-  int code;
-  std::string out, err;
-};
-
-CliRun RunWith(std::vector<std::string> args) {
-  args.insert(args.begin(), "ledra-cli");
-  std::vector<const char*> argv;
-  for (const auto& a : args) argv.push_back(a.c_str());
-  std::ostringstream out, err;
-  const int code = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
-  return {code, out.str(), err.str()};
-}
 
 // Every file's bytes and modification time.
 std::map<std::string, std::pair<std::string, std::time_t>> Snapshot(const platform::Path& folder) {
