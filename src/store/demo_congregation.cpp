@@ -35,6 +35,8 @@ class Random {
   std::uint64_t state_;
 };
 
+constexpr std::size_t kDemoNameMax = 14;
+
 std::string Date8(int month, int day, int year) {
   char text[16];
   std::snprintf(text, sizeof text, "%02d%02d%04d", month, day, year);
@@ -128,10 +130,12 @@ void Builder::People() {
   int made = 0;
   while (made < total) {
     // One household: a head, maybe a spouse and children, one surname and address.
-    const std::string surname =
-        std::string(random_.Pick(demo::Surnames())) +
-        (options_.full || random_.Chance(30) ? " " + std::string(random_.Pick(demo::Surnames()))
-                                             : std::string());
+    // Names stay within the 14 characters the editor allows.
+    std::string surname(random_.Pick(demo::Surnames()));
+    if (options_.full || random_.Chance(30)) {
+      const std::string_view second = random_.Pick(demo::Surnames());
+      if (surname.size() + 1 + second.size() <= kDemoNameMax) surname.append(" ").append(second);
+    }
     const std::string address = std::string(random_.Pick(demo::Streets())) + " " +
                                 std::to_string(random_.Between(1, 240)) + ", " +
                                 std::string(random_.Pick(demo::Towns()));

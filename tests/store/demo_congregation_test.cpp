@@ -51,6 +51,8 @@ TEST_F(DemoTest, TheDemoFolderIsConsistent) {
   for (int r = 1; r < db.count(); ++r) {
     const PublisherRecord& p = db.row(r);
     EXPECT_TRUE(ids.insert(p.id()).second) << "id repeated: " << p.id();
+    EXPECT_LE(p.fname().size(), 14u);  // what the editor lets the secretary type
+    EXPECT_LE(p.lname().size(), 14u);
     if (p.household()) {
       EXPECT_GT(db.FindRow(p.household()), 0);
     }
