@@ -337,7 +337,16 @@ void Document::CheckPastMonths() {
 }
 
 Status Document::SaveAll() {
-  if (read_only()) return {};
+  // A past month's copy is never written. A folder opened only for reading
+  // says so instead of pretending that the changes were kept.
+  if (db_.month().viewing_past) return {};
+  if (options_.read_only) {
+    Message message{
+        str::kDataFolderReadOnly,
+        Strings().Format(str::kDataFolderReadOnly, {platform::PathForMessage(data_folder_)})};
+    prompter_.Inform(message.text);
+    return message;
+  }
   PublisherRecord& h = db_.header();
   const auto& m = db_.month();
   if (db_.count() > 0) {
@@ -406,7 +415,9 @@ Status Document::SaveCommand(bool /*from_menu*/) {
   // The menu's Save used to read the participated bits back from their file;
   // SaveAll now keeps them in memory for every caller.
   Status s = SaveAll();
-  db_.modified = false;
+  // Only a save that landed makes the document unchanged; otherwise leaving
+  // must still ask.
+  if (s) db_.modified = false;
   return s;
 }
 
@@ -417,7 +428,8 @@ bool Document::ViewPastMonth(int months_back) {
     const Answer a = prompter_.AskYesNoCancel(Strings().Get(str::kSaveChanges));
     if (a == Answer::kCancel) return false;
     if (a == Answer::kYes) {
-      (void)SaveCommand(false);
+      // Viewing reloads the tables: changes that could not be saved would be lost.
+      if (!SaveCommand(false)) return false;
     } else {
       DiscardRemarkChanges();
     }

@@ -11,7 +11,9 @@ bool ConfirmClose(Document& document, Prompter& prompter) {
       case Answer::kCancel:
         return false;
       case Answer::kYes:
-        (void)document.SaveCommand(/*from_menu=*/false);
+        // A save that failed was named to the user; the program stays open so
+        // nothing typed is lost.
+        if (!document.SaveCommand(/*from_menu=*/false)) return false;
         break;
       default:
         document.DiscardRemarkChanges();

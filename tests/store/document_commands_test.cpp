@@ -75,3 +75,37 @@ TEST_F(DocumentCommandsTest, SortingByFirstNameReordersAndClearsSurnameFirst) {
 
 }  // namespace
 }  // namespace ledra::store
+
+namespace ledra::store {
+namespace {
+
+TEST_F(DocumentCommandsTest, ASaveThatFailsAtClosingKeepsTheProgramOpenAndTheChanges) {
+  doc.db().row(1).SetText(field::kFname, "Alice");
+  doc.db().modified = true;
+  prompter.answers = {Answer::kYes, Answer::kCancel};
+  platform::SetFaultHook([](platform::FileStep step, const platform::Path&) {
+    return step == platform::FileStep::kWrite;  // a full disk
+  });
+  EXPECT_FALSE(ConfirmClose(doc, prompter));
+  platform::SetFaultHook({});
+  EXPECT_TRUE(doc.db().modified);  // still to be saved
+  EXPECT_NE(prompter.shown.back().find("Incapaz de criar"), std::string::npos);
+  EXPECT_FALSE(doc.ViewPastMonth(1));  // Cancel: nothing reloaded
+  EXPECT_EQ(doc.db().row(1).fname(), "Alice");
+}
+
+TEST_F(DocumentCommandsTest, AFolderOpenedForReadingSaysSoInsteadOfSaving) {
+  Document viewer(folder.path(), clock, prompter);
+  OpenOptions options;
+  options.read_only = true;
+  viewer.Open(options);
+  viewer.db().modified = true;
+  EXPECT_FALSE(CanSave(viewer));
+  const Status s = viewer.SaveCommand(false);
+  EXPECT_FALSE(s.ok());
+  EXPECT_EQ(prompter.shown.back(), s.error().text);
+  EXPECT_TRUE(viewer.db().modified);
+}
+
+}  // namespace
+}  // namespace ledra::store
