@@ -133,6 +133,9 @@ inline constexpr int kCliDataOption = 21001;
 inline constexpr int kCliTodayOption = 21002;
 inline constexpr int kCliBadDate = 21003;
 inline constexpr int kCliVersionOption = 21004;
+inline constexpr int kCliNoSuchFolder = 21005;
+inline constexpr int kCliNeedsPassword = 21006;
+inline constexpr int kCliSetOrUndo = 21007;
 inline constexpr int kDemoFolderHasData = 21100;
 
 // Start-up: password, confidentiality sweep, data folder and lock

@@ -100,7 +100,7 @@ class RestoreCommand final : public CliCommand {
   }
   int Run(const CliContext& context) override {
     if (undo_ == set_.has_value()) {
-      *context.err << "ledra-cli restore: give either a set or --undo\n";
+      PrintAnsi(*context.err, Strings().Get(str::kCliSetOrUndo));
       return 2;
     }
     auto doc = OpenCliDocument(context, /*read_only=*/false, password_);

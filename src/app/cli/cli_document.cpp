@@ -4,6 +4,8 @@
 
 #include "platform/codepage.h"
 #include "platform/files.h"
+#include "platform/string_ids.h"
+#include "platform/string_table.h"
 
 namespace ledra::cli {
 
@@ -24,7 +26,8 @@ Answer StreamPrompter::AskOkCancel(std::string_view text) {
 std::optional<CliDocument> OpenCliDocument(const CliContext& context, bool read_only,
                                            const std::optional<std::string>& password) {
   if (!platform::FolderExists(context.data_dir)) {
-    *context.err << "ledra-cli: no such folder: " << context.data_dir.string() << '\n';
+    PrintAnsi(*context.err, Strings().Format(str::kCliNoSuchFolder,
+                                             {platform::PathForMessage(context.data_dir)}));
     return std::nullopt;
   }
   CliDocument doc;
@@ -36,8 +39,7 @@ std::optional<CliDocument> OpenCliDocument(const CliContext& context, bool read_
     return password && platform::Utf8ToAnsi(*password).text == actual;
   };
   if (doc.document->Open(options) != store::OpenOutcome::kOpened) {
-    *context.err
-        << "ledra-cli: the data folder is protected by a password; give it with --password\n";
+    PrintAnsi(*context.err, Strings().Get(str::kCliNeedsPassword));
     return std::nullopt;
   }
   return doc;
