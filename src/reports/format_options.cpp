@@ -4,15 +4,16 @@
 #include <cstdio>
 
 #include "store/name_collation.h"
+#include "store/side_tables.h"
 
 namespace ledra::reports {
 
 FormatOptionsModel::FormatOptionsModel(const store::Settings& s,
                                        const std::array<std::uint8_t, 7>& shared)
     : sort_by_first_name_(s.sort_by_first_name) {
-  values_.surname_first = shared[0] != 0;
-  values_.alternate_dates = shared[5] != 0;
-  values_.birth_statistics = shared[6] != 0;
+  values_.surname_first = shared[store::shared::kSurnameFirst] != 0;
+  values_.alternate_dates = shared[store::shared::kAlternateDates] != 0;
+  values_.birth_statistics = shared[store::shared::kBirthStatistics] != 0;
   values_.birth_caption = s.birth_caption;
   values_.alternate_labels = s.alternate_label;
   values_.grid = s.grid;
@@ -53,9 +54,9 @@ bool FormatOptionsModel::Apply(store::Settings& s, std::array<std::uint8_t, 7>& 
   v.congregation = std::string(store::TrimBlanks(cut));
   if (!surname_first_visible()) v.surname_first = before.values_.surname_first;
   if (v == before.values_) return false;
-  shared[0] = v.surname_first ? 1 : 0;
-  shared[5] = v.alternate_dates ? 1 : 0;
-  shared[6] = v.birth_statistics ? 1 : 0;
+  shared[store::shared::kSurnameFirst] = v.surname_first ? 1 : 0;
+  shared[store::shared::kAlternateDates] = v.alternate_dates ? 1 : 0;
+  shared[store::shared::kBirthStatistics] = v.birth_statistics ? 1 : 0;
   s.birth_caption = v.birth_caption;
   s.alternate_label = v.alternate_labels;
   s.grid = v.grid;

@@ -32,7 +32,7 @@ void SetSortByFirstName(Document& document, Settings& settings, bool on, Prompte
   CongregationDatabase& db = document.db();
   settings.sort_by_first_name = on && db.language_code == "ptg";
   db.sort_by_first_name = settings.sort_by_first_name;
-  if (settings.sort_by_first_name) db.side.shared_settings[0] = 0;
+  if (settings.sort_by_first_name) db.side.shared_settings[shared::kSurnameFirst] = 0;
   db.SortTable();
   db.RebuildIndexes(prompter);
   db.modified = true;

@@ -133,6 +133,13 @@ struct AttendanceBlock : RawRecord<672> {
   std::uint16_t average(int slot) const { return u16(600 + 2 * static_cast<std::size_t>(slot)); }
 };
 
+// Bytes of the settings shared with the companion program ("varocfg.cfg").
+namespace shared {
+inline constexpr std::size_t kSurnameFirst = 0;
+inline constexpr std::size_t kAlternateDates = 5;
+inline constexpr std::size_t kBirthStatistics = 6;
+}  // namespace shared
+
 struct SideTables {
   std::vector<RemarkRecord> remarks{RemarkRecord{}};  // position 0 is the empty record
   GroupTable groups;
@@ -152,7 +159,7 @@ struct SideTables {
   std::array<AttendanceBlock, 2> attendance{};
   bool attendance_file_was_empty = false;
 
-  bool surname_first_shared() const { return shared_settings[0] != 0; }
+  bool surname_first_shared() const { return shared_settings[shared::kSurnameFirst] != 0; }
 };
 
 }  // namespace ledra::store
