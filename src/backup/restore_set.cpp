@@ -1,8 +1,10 @@
 #include "backup/restore_set.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "backup/backup_names.h"
+#include "platform/file_set_commit.h"
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
 #include "store/document.h"
@@ -45,10 +47,57 @@ CopyPlan WholePlan(const platform::Path& from, const platform::Path& to, Months 
   return plan;
 }
 
-// The data folder's own files (and past-month folders when `months`) removed.
-Status ClearDataFolder(const platform::Path& data, bool months) {
-  if (Status s = DeleteDataFiles(data, /*with_old_names=*/false); !s) return s;
-  return months ? DeleteMonthFolders(data, /*with_old_names=*/false) : Status{};
+// Replaces the data files of `to` by those of `from` in one all-or-nothing
+// commit: a crash leaves the old files or the new ones, never a mixture, and
+// the next opening finishes or discards what was left. A data file that
+// `from` lacks is removed, except the settings: a set made without them must
+// not take the folder's backup folder and congregation name away.
+Status ReplaceDataFiles(const platform::Path& from, const platform::Path& to,
+                        const CopyProgress& progress, std::size_t& done, std::size_t total) {
+  platform::FileSetCommit commit(to);
+  const std::string settings = Strings().Get(str::kSettingsFileName);
+  for (const std::string& name : DataFileNames()) {
+    if (!platform::FileExists(from / name)) {
+      if (name != settings && platform::FileExists(to / name)) commit.Remove(name);
+      continue;
+    }
+    if (progress) progress(Strings().Format(str::kRestoringFile, {name}), done, total);
+    auto bytes = platform::ReadFile(from / name);
+    if (!bytes) return bytes.error();
+    commit.Put(name, std::move(*bytes));
+    ++done;
+  }
+  if (commit.empty()) return {};
+  if (Status s = platform::CreateFolders(to); !s) return s;
+  return commit.Commit();
+}
+
+// The past-month folders of `data` made like those of `from`: the ones `from`
+// holds (with a main file) replaced, the others emptied.
+Status ReplaceMonthFolders(const platform::Path& from, const platform::Path& data,
+                           const CopyProgress& progress, std::size_t& done, std::size_t total) {
+  const std::vector<int> wanted = MonthFolderNumbers(from, /*main_file_only=*/true);
+  for (int n = 1; n <= 12; ++n) {
+    const bool in_set = std::find(wanted.begin(), wanted.end(), n) != wanted.end();
+    const platform::Path target = MonthFolder(data, n);
+    if (!in_set && !platform::FolderExists(target)) continue;
+    if (in_set) {
+      if (Status s = ReplaceDataFiles(MonthFolder(from, n), target, progress, done, total); !s)
+        return s;
+    } else if (Status s = DeleteDataFiles(target, /*with_old_names=*/false); !s) {
+      return s;
+    }
+  }
+  RemoveEmptyMonthFolders(data);
+  return {};
+}
+
+std::size_t FilesToRestore(const platform::Path& set, bool months) {
+  std::size_t total = WholePlan(set, set, Months::kNone).items().size();
+  if (months)
+    for (int n : MonthFolderNumbers(set, true))
+      total += WholePlan(MonthFolder(set, n), set, Months::kNone).items().size();
+  return total;
 }
 
 }  // namespace
@@ -90,22 +139,23 @@ Status RestoreFolder(const platform::Path& data, const platform::Path& set,
     return Text(str::kRestoreFailedPutBack, {s.error().text});
   }
 
-  // 2. The set replaces the data files; its past-month folders replace the
-  // data folder's when it has any.
+  // 2. The set's past-month folders replace the data folder's when it has
+  // any; then its data files replace the folder's in one commit, the step
+  // that decides: until it lands the folder holds its own data files whole.
   const bool set_has_months = platform::FolderExists(RollFolder(set));
-  const Months months = set_has_months ? Months::kWithMainFile : Months::kNone;
-  Status copied = ClearDataFolder(data, set_has_months);
-  if (copied) copied = WholePlan(set, data, months).Run(CopyDirection::kFromSet, progress);
+  const std::size_t total = FilesToRestore(set, set_has_months);
+  std::size_t done = 0;
+  Status copied = set_has_months ? ReplaceMonthFolders(set, data, progress, done, total) : Status{};
+  if (copied) copied = ReplaceDataFiles(set, data, progress, done, total);
   if (!copied) {
-    // Never leave the folder half old and half new: put back what was saved.
-    Status back = ClearDataFolder(data, set_has_months);
-    if (back)
-      back = WholePlan(work, data, set_has_months ? Months::kAll : Months::kNone)
-                 .Run(CopyDirection::kFromSet, {});
+    // The data files are as they were; the past-month folders go back too.
+    std::size_t ignored = 0;
+    Status back = set_has_months ? ReplaceMonthFolders(work, data, {}, ignored, 0) : Status{};
     if (!back) return Text(str::kRestoreFailedNotPutBack, {copied.error().text, ForMessage(work)});
     if (is_undo) DropUndoWork(data);
     return Text(str::kRestoreFailedPutBack, {copied.error().text});
   }
+  if (progress && total > 0) progress({}, total, total);
 
   // 3. After an undo the files it replaced become the undo area.
   if (is_undo) {

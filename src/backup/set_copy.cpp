@@ -98,6 +98,11 @@ Status DeleteMonthFolders(const platform::Path& folder, bool with_old_names) {
   return {};
 }
 
+void RemoveEmptyMonthFolders(const platform::Path& folder) {
+  for (int n = 1; n <= 12; ++n) RemoveIfEmpty(MonthFolder(folder, n));
+  RemoveIfEmpty(RollFolder(folder));
+}
+
 std::vector<int> MonthFolderNumbers(const platform::Path& folder, bool main_file_only) {
   std::vector<int> found;
   for (int n = 1; n <= 12; ++n) {

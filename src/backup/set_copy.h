@@ -60,6 +60,8 @@ Status DeleteDataFiles(const platform::Path& folder, bool with_old_names);
 // Deletes the past-month folders Roll/Ld9_1..12 of `folder`: their data files
 // first, then the folders; "Roll" itself goes when it is left empty.
 Status DeleteMonthFolders(const platform::Path& folder, bool with_old_names);
+// Removes the past-month folders of `folder` that are empty, then "Roll" if empty.
+void RemoveEmptyMonthFolders(const platform::Path& folder);
 // The numbers n (1-12) of `folder`'s past-month folders; with `main_file_only`
 // only those that hold a "tdat9.bin".
 std::vector<int> MonthFolderNumbers(const platform::Path& folder, bool main_file_only);

@@ -96,9 +96,12 @@ void FileSetCommit::Remove(std::string name) {
 
 Status FileSetCommit::Commit() {
   Manifest manifest;
+  std::uint64_t needed = 0;  // the whole set waits beside the old one
+  for (const auto& put : puts_) needed += put.second.size();
   for (const auto& [name, bytes] : puts_) {
-    if (!WriteFileAtomic(folder_ / TempName(name), bytes)) {
+    if (Status written = WriteFileAtomic(folder_ / TempName(name), bytes); !written) {
       DiscardTemporaries(folder_);
+      if (written.error().id == str::kDiskFull) return DiskFull(folder_ / name, needed);
       return Message{str::kCannotCreateFile,
                      Strings().Format(str::kCannotCreateFile, {PathForMessage(folder_ / name)})};
     }
@@ -107,8 +110,9 @@ Status FileSetCommit::Commit() {
   }
   manifest.removes = removes_;
   const Path manifest_path = folder_ / std::string(kCommitManifest);
-  if (!WriteFileAtomic(manifest_path, Encode(manifest))) {
+  if (Status written = WriteFileAtomic(manifest_path, Encode(manifest)); !written) {
     DiscardTemporaries(folder_);
+    if (written.error().id == str::kDiskFull) return DiskFull(manifest_path, needed);
     return Message{str::kCannotCreateFile,
                    Strings().Format(str::kCannotCreateFile, {PathForMessage(manifest_path)})};
   }

@@ -115,21 +115,40 @@ Status WriteFileAtomic(const Path& path, std::string_view bytes) {
   const Path folder = path.parent_path();
   std::string temp_name =
       (folder / ("." + path.filename().string() + std::string(kTempMarker) + "XXXXXX")).string();
-  if (Fails(FileStep::kOpen, path)) return Error(str::kCannotWriteFile, path);
+  // A full disk is told as such, not as a missing permission.
+  const auto failed = [&](int error) -> Status {
+    if (error == ENOSPC || error == EDQUOT) return DiskFull(path, bytes.size());
+    return Error(str::kCannotWriteFile, path);
+  };
+  errno = 0;
+  if (Fails(FileStep::kOpen, path)) return failed(errno);
   Fd fd(::mkostemp(temp_name.data(), O_CLOEXEC));  // mkstemp creates it 0600
-  if (fd.get() < 0) return Error(str::kCannotWriteFile, path);
+  if (fd.get() < 0) return failed(errno);
   const Path temp(temp_name);
   bool ok = WriteAll(fd.get(), bytes, path);
   ok = ok && !Fails(FileStep::kFsync, path) && (!Durable() || ::fsync(fd.get()) == 0);
-  ok = ::close(fd.release()) == 0 && ok;
-  ok = ok && !Fails(FileStep::kRename, path) && ::rename(temp.c_str(), path.c_str()) == 0;
+  int error = ok ? 0 : errno;
+  if (::close(fd.release()) != 0 && ok) {
+    ok = false;
+    error = errno;
+  }
+  if (ok && (Fails(FileStep::kRename, path) || ::rename(temp.c_str(), path.c_str()) != 0)) {
+    ok = false;
+    error = errno;
+  }
   if (!ok) {
     ::unlink(temp.c_str());
-    return Error(str::kCannotWriteFile, path);
+    return failed(error);
   }
   // The data is in place; a failed folder sync only weakens durability.
   if (!SyncFolder(folder)) return Error(str::kCannotWriteFile, path);
   return {};
+}
+
+Message DiskFull(const Path& path, std::uint64_t bytes_needed) {
+  const std::uint64_t kb = (bytes_needed + 1023) / 1024;
+  return Message{str::kDiskFull,
+                 Strings().Format(str::kDiskFull, {PathForMessage(path), std::to_string(kb)})};
 }
 
 void RemoveStrayTemporaries(const Path& folder) {

@@ -26,6 +26,8 @@ std::optional<std::string> ReadFileIfPresent(const Path& path);
 // fsync, rename, fsync of the folder. New files are private (0600). On any
 // failure the previous file is left exactly as it was.
 Status WriteFileAtomic(const Path& path, std::string_view bytes);
+// "The disk is full" naming the file and the room (in KB, rounded up) it needs.
+Message DiskFull(const Path& path, std::uint64_t bytes_needed);
 
 // Removes what writes cut short by a crash left behind in `folder` (their
 // temporary files are named ".<name>.ledra-tmp-XXXXXX").
@@ -60,6 +62,7 @@ void SetDurableWrites(bool durable);
 // Fault injection for tests: the hook sees every low-level step and fails it
 // by returning true. Passing an empty function removes the hook.
 enum class FileStep { kOpen, kWrite, kFsync, kRename, kFolderFsync, kRemove };
+// A hook may set errno to the error the failure stands for (ENOSPC: a full disk).
 using FaultHook = std::function<bool(FileStep step, const Path& path)>;
 void SetFaultHook(FaultHook hook);
 

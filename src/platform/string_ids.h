@@ -156,6 +156,11 @@ inline constexpr int kSweepText3 = 20615;
 inline constexpr int kLockHolder = 23000;  // "process %1 on %2"
 inline constexpr int kDataFolderReadOnly = 23001;
 inline constexpr int kCannotCreateDataFolder = 23002;
+inline constexpr int kMainFileDamaged = 23100;
+inline constexpr int kDamageNoPeople = 23101;
+inline constexpr int kDamageBlankRecords = 23102;
+inline constexpr int kDamageGarbled = 23103;
+inline constexpr int kDiskFull = 23104;
 inline constexpr int kCommandPassword = 32786;
 inline constexpr int kCommandNag = 32850;
 

@@ -13,6 +13,7 @@
 #include "store/extension_file.h"
 #include "store/group_table_file.h"
 #include "store/keyed_records.h"
+#include "store/main_file_check.h"
 #include "store/old_record_conversion.h"
 #include "store/participated_flags_file.h"
 #include "store/record_file.h"
@@ -65,13 +66,21 @@ platform::Path Document::PastMonthFolder(int n) const {
 
 OpenOutcome Document::Open(const OpenOptions& options) {
   options_ = options;
+  damage_.reset();
   if (!options_.read_only) {
+    // Only the holder of the folder's lock gets here, so whatever a save left
+    // behind belongs to a writer that is gone.
     if (Status s = platform::RecoverFileSet(data_folder_); !s) prompter_.Inform(s.error().text);
+    for (int n = 1; n <= 12; ++n) {
+      const platform::Path copy = PastMonthFolder(n);
+      if (platform::FolderExists(copy)) (void)platform::RecoverFileSet(copy);
+    }
   }
   db_.modified = false;
   db_.month().viewing_past = false;
   db_.month().past_month_mask = 0;
   Load(/*at_opening=*/true);
+  if (damage_) prompter_.Inform(damage_->text);
   return db_.count() > 0 ? OpenOutcome::kOpened : OpenOutcome::kRefused;
 }
 
@@ -91,6 +100,9 @@ void Document::Load(bool at_opening) {
   LoadUnscramble(s);
   LoadSecondSortAndRepair(s);
   LoadSideFilesAfterPeople(s);
+  // A restore reloads the folder: a mended file opens for writing again.
+  if (!db_.month().viewing_past)
+    damage_ = CheckMainFile(db_, MainFileFacts{s.read_records}, data_folder_);
   if (at_opening && header::HasPassword(db_.header())) {
     const bool granted =
         options_.check_password && options_.check_password(header::Password(db_.header()));
@@ -157,6 +169,7 @@ void Document::LoadMainFile(LoadState& s) {
       std::memcpy(rec.bytes.data(), main->data() + at, kRecordSize);
       MarkSpecialMinistryValid(rec);
       db_.rows().push_back(rec);
+      s.read_records = true;
     }
   } else if (auto old = ReadDataFile(str::kFileMainOld)) {
     s.conversion = true;
@@ -178,6 +191,7 @@ void Document::LoadMainFile(LoadState& s) {
       }
       MarkSpecialMinistryValid(rec);
       db_.rows().push_back(rec);
+      s.read_records = true;
     }
   }
   if (refused) {
@@ -340,6 +354,11 @@ Status Document::SaveAll() {
   // A past month's copy is never written. A folder opened only for reading
   // says so instead of pretending that the changes were kept.
   if (db_.month().viewing_past) return {};
+  if (damage_) {
+    // Saving would write the damaged or empty table over what the folder kept.
+    prompter_.Inform(damage_->text);
+    return *damage_;
+  }
   if (options_.read_only) {
     Message message{
         str::kDataFolderReadOnly,

@@ -41,7 +41,12 @@ class Document {
   const platform::Path& current_folder() const;
   std::uint8_t scramble_base() const { return scramble_base_; }
   bool converted() const { return converted_; }
-  bool read_only() const { return options_.read_only || db_.month().viewing_past; }
+  bool read_only() const {
+    return options_.read_only || db_.month().viewing_past || damage_.has_value();
+  }
+  // Set when the main file does not hold the congregation the folder kept
+  // (truncated, blank or garbled): the folder is then opened read-only.
+  const std::optional<Message>& damage() const { return damage_; }
 
   // Document opening: loads every file, repairs duplicate ids, asks for the password.
   OpenOutcome Open(const OpenOptions& options);
@@ -128,6 +133,7 @@ class Document {
   std::uint8_t scramble_base_ = 0;
   bool converted_ = false;
   std::string surplus_;
+  std::optional<Message> damage_;
   std::string remark_file_;     // "remark9.dat" as it stands on disk
   std::string extension_file_;  // "xten7.dat" as it stands on disk (scrambled)
 };

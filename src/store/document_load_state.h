@@ -10,6 +10,7 @@ struct Document::LoadState {
   bool at_opening = false;
   bool conversion = false;  // the previous version's files are being converted
   bool meetings_converted = false;
+  bool read_records = false;  // the table came from a main file, not from nothing
   ConversionYears years{};
 };
 

@@ -23,7 +23,19 @@ std::string Password(const PublisherRecord& h) {
   return h.Text(field::kFname);
 }
 
+bool PasswordFieldValid(const PublisherRecord& h) {
+  // A text the password dialog could have written: printable and terminated.
+  for (std::size_t i = 0; i < field::kFname.size; ++i) {
+    const std::uint8_t c = h.bytes[field::kFname.offset + i];
+    if (c == 0) return true;
+    if (c < 0x20 || c == 0x7F) return false;
+  }
+  return false;
+}
+
 bool HasPassword(const PublisherRecord& h) {
+  // A damaged header is reported as damaged, never taken for a password.
+  if (!PasswordFieldValid(h)) return false;
   const std::string p = Password(h);
   return !(p.empty() || p == " ");
 }

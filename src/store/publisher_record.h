@@ -139,6 +139,8 @@ enum class MonthState : std::uint8_t { kNotStarted = 0, kOpen = 1, kClosed = 2 }
 
 // A single blank means no password.
 std::string Password(const PublisherRecord& h);
+// Whether the password field holds a terminated printable text.
+bool PasswordFieldValid(const PublisherRecord& h);
 bool HasPassword(const PublisherRecord& h);
 inline std::uint8_t MonthStateByte(const PublisherRecord& h, int month) {
   return h.bytes[kMonthStates + month];

@@ -27,7 +27,9 @@ inline std::map<std::string, std::string> Snapshot(const std::filesystem::path& 
   for (const auto& e : std::filesystem::recursive_directory_iterator(folder)) {
     if (!e.is_regular_file()) continue;
     const std::string rel = e.path().lexically_relative(folder).string();
-    if (rel.starts_with("unrestore") || rel == "rmkundo.dat" || rel == "buhist.dat") continue;
+    if (rel.starts_with("unrestore") || rel == "rmkundo.dat" || rel == "buhist.dat" ||
+        rel == ".ledra.lock")
+      continue;
     files[rel] = *platform::ReadFileIfPresent(e.path());
   }
   return files;

@@ -31,8 +31,8 @@ class BackupCommand final : public CliCommand {
     command.add_option("--password", password_, "Password of a protected folder");
   }
   int Run(const CliContext& context) override {
-    auto doc = OpenCliDocument(context, /*read_only=*/false, password_);
-    if (!doc) return 1;
+    auto doc = OpenCliDocument(context, CliAccess::kWrite, password_);
+    if (!doc) return doc.exit_code();
     const platform::Path& data = doc->document->data_folder();
     platform::Path target = to_ ? platform::Path(*to_) : backup::ReadBackupFolder(data);
     if (target.is_relative()) target = std::filesystem::absolute(target);
@@ -103,8 +103,9 @@ class RestoreCommand final : public CliCommand {
       PrintAnsi(*context.err, Strings().Get(str::kCliSetOrUndo));
       return 2;
     }
-    auto doc = OpenCliDocument(context, /*read_only=*/false, password_);
-    if (!doc) return 1;
+    // A restore is how a damaged folder is mended, so it opens one.
+    auto doc = OpenCliDocument(context, CliAccess::kRepair, password_);
+    if (!doc) return doc.exit_code();
     const platform::Path& data = doc->document->data_folder();
     platform::Path set = undo_ ? backup::UndoFolder(data) : platform::Path(*set_);
     if (set.is_relative()) set = std::filesystem::absolute(set);

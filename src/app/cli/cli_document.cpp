@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
+#include "store/settings.h"
 
 namespace ledra::cli {
 
@@ -23,24 +24,64 @@ Answer StreamPrompter::AskOkCancel(std::string_view text) {
   return Answer::kCancel;
 }
 
-std::optional<CliDocument> OpenCliDocument(const CliContext& context, bool read_only,
-                                           const std::optional<std::string>& password) {
+namespace {
+
+// Takes the folder for a writing command; the exit code when refused.
+std::optional<int> LockFolderForCli(const CliContext& context, const platform::Path& folder,
+                                    std::optional<platform::FolderLock>& lock) {
+  Result<platform::FolderLock> taken = platform::FolderLock::Acquire(folder);
+  if (!taken) {
+    PrintAnsi(*context.err, taken.error().text);
+    return taken.error().id == str::kDataFolderLocked ? 2 : 1;
+  }
+  if (taken->read_only()) {
+    PrintAnsi(*context.err,
+              Strings().Format(str::kDataFolderReadOnly, {platform::PathForMessage(folder)}));
+    return 2;
+  }
+  lock.emplace(std::move(*taken));
+  return std::nullopt;
+}
+
+}  // namespace
+
+CliOpen OpenCliDocument(const CliContext& context, CliAccess access,
+                        const std::optional<std::string>& password) {
   if (!platform::FolderExists(context.data_dir)) {
     PrintAnsi(*context.err, Strings().Format(str::kCliNoSuchFolder,
                                              {platform::PathForMessage(context.data_dir)}));
-    return std::nullopt;
+    return CliOpen(2);
   }
   CliDocument doc;
+  const bool writes = access != CliAccess::kRead;
+  // The lock comes before the opening: the opening of a writer finishes or
+  // discards what an interrupted save left, which must never be the save of
+  // a program still running.
+  if (writes) {
+    if (auto refused = LockFolderForCli(context, context.data_dir, doc.lock))
+      return CliOpen(*refused);
+  }
   doc.prompter = std::make_unique<StreamPrompter>(*context.err);
   doc.document = std::make_unique<store::Document>(context.data_dir, *context.clock, *doc.prompter);
   store::OpenOptions options;
-  options.read_only = read_only;
+  options.read_only = !writes;
   options.check_password = [&password](const std::string& actual) {
     return password && platform::Utf8ToAnsi(*password).text == actual;
   };
   if (doc.document->Open(options) != store::OpenOutcome::kOpened) {
     PrintAnsi(*context.err, Strings().Get(str::kCliNeedsPassword));
-    return std::nullopt;
+    return CliOpen(2);
+  }
+  // The damage was told at opening; a command that would save refuses.
+  if (access == CliAccess::kWrite && doc.document->damage()) return CliOpen(2);
+  if (writes) {
+    // Every save writes the settings too, so that a set made from any folder
+    // carries them.
+    const platform::Path settings_file = store::SettingsPath(context.data_dir);
+    doc.document->on_save_settings = [settings_file] {
+      const store::Settings settings = store::LoadSettings(settings_file, LanguageCode());
+      static_cast<void>(store::SaveSettings(settings, settings_file, LanguageCode()));
+    };
   }
   return doc;
 }

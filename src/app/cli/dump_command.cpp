@@ -23,7 +23,7 @@ class DumpCommand final : public CliCommand {
   }
   int Run(const CliContext& context) override {
     auto doc = OpenCliDocument(context, /*read_only=*/true, password_);
-    if (!doc) return 1;
+    if (!doc) return doc.exit_code();
     *context.out << DatabaseToJson(*doc->document).dump(1) << '\n';
     return 0;
   }

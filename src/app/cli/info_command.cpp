@@ -23,7 +23,7 @@ class InfoCommand final : public CliCommand {
   }
   int Run(const CliContext& context) override {
     auto doc = OpenCliDocument(context, /*read_only=*/true, password_);
-    if (!doc) return 1;
+    if (!doc) return doc.exit_code();
     const store::CongregationDatabase& db = doc->document->db();
     std::ostream& out = *context.out;
     const auto& m = db.month();
@@ -56,7 +56,7 @@ class ResaveCommand final : public CliCommand {
   }
   int Run(const CliContext& context) override {
     auto doc = OpenCliDocument(context, /*read_only=*/false, password_);
-    if (!doc) return 1;
+    if (!doc) return doc.exit_code();
     return doc->document->SaveCommand(/*from_menu=*/false).ok() ? 0 : 1;
   }
 

@@ -49,7 +49,7 @@ class ReportCommand final : public CliCommand {
       return 2;
     }
     auto doc = OpenCliDocument(context, /*read_only=*/true, password_);
-    if (!doc) return 1;
+    if (!doc) return doc.exit_code();
     const store::CongregationDatabase& db = doc->document->db();
     const platform::Path settings_file = store::SettingsPath(context.data_dir);
     const auto ini = platform::IniFile::Load(settings_file);
