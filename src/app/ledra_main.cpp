@@ -32,9 +32,9 @@ int main(int argc, char** argv) {
   if (parser.isSet(data_option)) options.data_folder = parser.value(data_option).toStdString();
   if (parser.isSet(today_option)) {
     options.today = ParseIsoDate(parser.value(today_option).toStdString());
-    if (!options.today) {
-      const std::string message =
-          Strings().Format(str::kCliBadDate, {qt::ToAnsi(parser.value(today_option))});
+    if (!options.today || !TodayCountable(*options.today)) {
+      const int id = options.today ? str::kCliTodayOutOfRange : str::kCliBadDate;
+      const std::string message = Strings().Format(id, {qt::ToAnsi(parser.value(today_option))});
       std::fprintf(stderr, "%s\n", qt::FromAnsi(message).toLocal8Bit().constData());
       return 2;
     }

@@ -28,4 +28,8 @@ std::optional<Date> ParseIsoDate(std::string_view text) {
   return d;
 }
 
+bool TodayCountable(const Date& today) {
+  return today >= Date{2001, 1, 1} && today <= Date{2199, 12, 31};
+}
+
 }  // namespace ledra

@@ -38,4 +38,9 @@ class FixedClock final : public Clock {
 // "YYYY-MM-DD" with a real calendar day, or nothing.
 std::optional<Date> ParseIsoDate(std::string_view text);
 
+// Whether the data files can count months from `today`: the month counter of
+// January 2001 is the first that they tell apart from "none", and the two-digit
+// report year ends with 2199.
+bool TodayCountable(const Date& today);
+
 }  // namespace ledra

@@ -136,6 +136,7 @@ inline constexpr int kCliVersionOption = 21004;
 inline constexpr int kCliNoSuchFolder = 21005;
 inline constexpr int kCliNeedsPassword = 21006;
 inline constexpr int kCliSetOrUndo = 21007;
+inline constexpr int kCliTodayOutOfRange = 21200;
 inline constexpr int kDemoFolderHasData = 21100;
 
 // Start-up: password, confidentiality sweep, data folder and lock

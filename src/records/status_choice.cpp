@@ -6,8 +6,9 @@
 
 namespace ledra::records {
 
-StatusChoice::StatusChoice(const store::CongregationDatabase& db, const store::PublisherRecord& rec)
-    : report_year_(db.month().report_year), report_counter_(db.month().counter) {
+StatusChoice::StatusChoice(const store::CongregationDatabase& db, const store::PublisherRecord& rec,
+                           bool adding)
+    : adding_(adding), report_year_(db.month().report_year), report_counter_(db.month().counter) {
   const std::uint8_t sc = rec.status_change();
   switch (sc & 0x0F) {
     case 1:
@@ -20,7 +21,10 @@ StatusChoice::StatusChoice(const store::CongregationDatabase& db, const store::P
       kind = StatusKind::kRegularTransferred;
       break;
     default:
-      kind = (sc >> 4) != 0 ? StatusKind::kIrregularTransferred : StatusKind::kNew;
+      if ((sc >> 4) != 0)
+        kind = StatusKind::kIrregularTransferred;
+      else
+        kind = adding ? StatusKind::kNew : StatusKind::kClear;
   }
   const int counter = rec.status_counter();
   if (counter == 0 || counter < report_counter_ - 23 || counter > report_counter_) {
@@ -31,6 +35,21 @@ StatusChoice::StatusChoice(const store::CongregationDatabase& db, const store::P
     current_year = counter / 12 == report_year_;
   }
   if ((sc >> 4) >= 1 && (sc >> 4) <= 12 && counter == 0) month = sc >> 4;
+  opened_kind_ = kind;
+  opened_month_ = month;
+  opened_current_year_ = current_year;
+  opened_change_ = sc;
+  opened_copy_ = rec.status_copy();
+  opened_counter_ = static_cast<std::uint16_t>(counter);
+}
+
+bool StatusChoice::unchanged(const store::PublisherRecord& rec) const {
+  if (adding_ || kind != opened_kind_) return false;
+  if (rec.status_change() != opened_change_ || rec.status_copy() != opened_copy_ ||
+      rec.status_counter() != opened_counter_)
+    return false;
+  if (month_visible() && month != opened_month_) return false;
+  return !year_visible() || current_year == opened_current_year_;
 }
 
 std::string StatusChoice::title(std::string_view name) const {
@@ -47,6 +66,7 @@ bool StatusChoice::year_visible() const {
 }
 
 void StatusChoice::Apply(store::PublisherRecord& rec) const {
+  if (unchanged(rec)) return;
   if (kind == StatusKind::kClear) {
     rec.SetU8(201, 0);
     rec.SetU8(238, 0);

@@ -12,8 +12,22 @@
 namespace ledra::store {
 
 // Our scramble base for folders that start plain; a folder read from disk
-// keeps the base its main file was written with.
-inline constexpr std::uint8_t kDefaultScrambleBase = 23;
+// keeps the base its main file was written with, since the other files and the
+// companion program rely on it.
+//
+// No base keeps every character at every position of every field: a byte is
+// lost where it scrambles to 0, and in names and the first 30 address bytes
+// where it scrambles to 204. The bases that keep all of a 14-character name,
+// capitals included (65-68, 192-194), lose a lowercase letter or a digit in
+// about one address in four. 39 is chosen for what people type: no lowercase
+// letter (accented or not), unaccented capital, digit, blank or punctuation
+// mark is lost at any position of any text field ("Magalhães" included).
+// What it cannot hold are a few capital accented letters at fixed places that
+// only a name typed in capitals reaches (the 5th-7th character "Õ", "Ô",
+// "Ó", the 13th "Í"), and "º", "°", "ª" or a capital
+// accented letter past the 22nd character of an address; the editor refuses
+// those, naming the character and its position.
+inline constexpr std::uint8_t kDefaultScrambleBase = 39;
 
 inline constexpr int kScramble = +1;
 inline constexpr int kUnscramble = -1;

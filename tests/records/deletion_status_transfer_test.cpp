@@ -134,6 +134,37 @@ TEST_F(StatusTest, ACounterOlderThan23MonthsOpensOnTheReportMonth) {
   EXPECT_EQ(c.month, 12);
 }
 
+TEST_F(StatusTest, OpensOnTheCurrentStatusAndOkUnchangedChangesNothing) {
+  OpenDefault();
+  // No status: it opens on no status, and OK leaves the person as they were.
+  store::PublisherRecord none = doc.db().row(1);
+  none.SetU16(192, 0);
+  const store::PublisherRecord none_before = none;
+  StatusChoice c(doc.db(), none);
+  EXPECT_EQ(c.kind, StatusKind::kClear);
+  c.Apply(none);
+  EXPECT_EQ(none.bytes, none_before.bytes);
+  // A person being added opens as new and gets that status.
+  StatusChoice added(doc.db(), none, /*adding=*/true);
+  EXPECT_EQ(added.kind, StatusKind::kNew);
+  added.Apply(none);
+  EXPECT_EQ(none.status_change() & 0x0F, 1);
+  // A reactivation from long ago keeps its month nibble and counter when OK changes nothing.
+  store::PublisherRecord old = doc.db().row(1);
+  old.SetU8(201, 0x52);
+  old.SetU8(238, 0x52);
+  old.SetU16(192, 20 * 12 + 4);
+  const store::PublisherRecord old_before = old;
+  StatusChoice again(doc.db(), old);
+  EXPECT_EQ(again.kind, StatusKind::kReactivated);
+  again.Apply(old);
+  EXPECT_EQ(old.bytes, old_before.bytes);
+  // A real change is still written.
+  again.kind = StatusKind::kRegularTransferred;
+  again.Apply(old);
+  EXPECT_EQ(old.status_change() & 0x0F, 4);
+}
+
 TEST_F(StatusTest, PrivilegeRowsWriteTheirDates) {
   OpenDefault();
   auto& appts = doc.db().side.appointments;

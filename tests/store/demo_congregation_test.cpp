@@ -6,9 +6,11 @@
 #include <set>
 
 #include "platform/files.h"
+#include "store/demo_names.h"
 #include "store/document.h"
 #include "store/name_collation.h"
 #include "store/remark_file.h"
+#include "store/text_scrambler.h"
 #include "support/temp_folder.h"
 
 namespace ledra::store {
@@ -118,6 +120,62 @@ TEST_F(DemoTest, AFullFolderReachesEveryCapacityAndRefusesOneMorePerson) {
   EXPECT_FALSE(more.ok());
   EXPECT_NE(more.error().text.find("1509"), std::string::npos);
   EXPECT_FALSE(doc->SetRemark(1, 0, 0, "mais").ok());
+}
+
+TEST_F(DemoTest, EveryDemoNameAndPlaceSurvivesASaveAndALoad) {
+  // One person per name of the lists, in a new folder (the program's own base).
+  std::vector<std::pair<std::string, std::string>> names;
+  for (auto list : {demo::MaleNames(), demo::FemaleNames()})
+    for (std::string_view first : list) names.emplace_back(first, "Silva");
+  for (std::string_view last : demo::Surnames()) names.emplace_back("Ana", last);
+  std::vector<std::string> addresses;
+  for (std::string_view street : demo::Streets())
+    for (std::string_view town : demo::Towns())
+      addresses.push_back(std::string(street) + " 123, " + std::string(town));
+  {
+    auto doc = Open();
+    std::uint16_t id = 100;
+    for (std::size_t k = 0; k < names.size(); ++k) {
+      PublisherRecord p;
+      p.set_id(id++);
+      p.SetText(field::kFname, names[k].first);
+      p.SetText(field::kLname, names[k].second);
+      p.SetText(field::kAddr, addresses[k % addresses.size()]);
+      ASSERT_TRUE(doc->db().AppendRow(p).ok());
+    }
+    doc->db().modified = true;
+    ASSERT_TRUE(doc->SaveCommand(false).ok());
+  }
+  auto doc = Open();
+  EXPECT_EQ(doc->scramble_base(), kDefaultScrambleBase);
+  std::set<std::pair<std::string, std::string>> read;
+  std::set<std::string> read_addresses;
+  for (int r = 1; r < doc->db().count(); ++r) {
+    read.emplace(doc->db().row(r).fname(), doc->db().row(r).lname());
+    read_addresses.insert(doc->db().row(r).Text(field::kAddr));
+  }
+  for (const auto& n : names) EXPECT_TRUE(read.count(n)) << n.first << " " << n.second;
+  for (std::size_t k = 0; k < std::min(names.size(), addresses.size()); ++k)
+    EXPECT_TRUE(read_addresses.count(addresses[k])) << addresses[k];
+}
+
+TEST_F(DemoTest, TheDemoNeverShortensAName) {
+  ASSERT_TRUE(WriteDemoCongregation(folder.path(), {}, prompter).ok());
+  std::set<std::string> firsts, lasts;
+  for (auto list : {demo::MaleNames(), demo::FemaleNames()})
+    for (std::string_view n : list) firsts.emplace(n);
+  for (std::string_view n : demo::Surnames()) lasts.emplace(n);
+  auto doc = Open();
+  for (int r = 1; r + 1 < doc->db().count(); ++r) {  // the circuit overseer is last
+    const PublisherRecord& p = doc->db().row(r);
+    EXPECT_TRUE(firsts.count(p.fname())) << p.fname();
+    const std::string last = p.lname();
+    const auto blank = last.find(' ');
+    EXPECT_TRUE(lasts.count(last.substr(0, blank))) << last;
+    if (blank != std::string::npos) {
+      EXPECT_TRUE(lasts.count(last.substr(blank + 1))) << last;
+    }
+  }
 }
 
 }  // namespace

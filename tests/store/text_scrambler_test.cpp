@@ -64,3 +64,45 @@ TEST(TextScrambler, MarkerIsScrambledWithTheBase) {
 
 }  // namespace
 }  // namespace ledra::store
+
+namespace ledra::store {
+namespace {
+
+// Scrambles `text` into `field` of a record and reads it back, as a save and a load do.
+std::string RoundTrip(TextField field, std::string_view text, std::uint8_t base) {
+  PublisherRecord r;
+  r.SetText(field, text);
+  ScrambleRecord(r, kScramble, base);
+  ScrambleRecord(r, kUnscramble, base);
+  return r.Text(field);
+}
+
+TEST(TextScrambler, TheBaseOfANewFolderKeepsWhatPeopleTypeAtEveryPosition) {
+  // Lowercase letters (accented too), plain capitals, digits, blanks and punctuation.
+  std::string typed = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 -'.,/()#:;&+";
+  typed += "\xE0\xE1\xE2\xE3\xE7\xE9\xEA\xED\xF3\xF4\xF5\xFA\xFC";  // à á â ã ç é ê í ó ô õ ú ü
+  const TextField fields[] = {field::kFname,  field::kLname,  field::kAddr,    field::kPhone,
+                              field::kPhone2, field::kPhone3, field::kBapdate, field::kBirdate};
+  for (const TextField& f : fields) {
+    for (std::size_t pos = 0; pos + 1 < f.size; ++pos) {
+      for (const char c : typed) {
+        std::string text(pos, 'a');
+        text.push_back(c);
+        ASSERT_EQ(RoundTrip(f, text, kDefaultScrambleBase), text)
+            << "field " << f.offset << " position " << pos << " byte "
+            << int(static_cast<std::uint8_t>(c));
+      }
+    }
+  }
+  // Capitals with accents keep every place a mixed-case name gives them.
+  for (const char c : std::string("\xC0\xC1\xC2\xC3\xC7\xC9\xCA\xCD\xD3\xD4\xD5\xDA\xDC")) {
+    const std::string name = std::string(1, c) + "lvaro Maria " + std::string(1, c);
+    EXPECT_EQ(RoundTrip(field::kFname, name, kDefaultScrambleBase), name);
+  }
+  EXPECT_NE(ScrambledMarker(kDefaultScrambleBase), header::kPlainMarker);
+  EXPECT_NE(ScrambledMarker(kDefaultScrambleBase), 0);
+  EXPECT_NE(ScrambledMarker(kDefaultScrambleBase), 204);
+}
+
+}  // namespace
+}  // namespace ledra::store

@@ -52,6 +52,10 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         PrintAnsi(err, Strings().Format(str::kCliBadDate, {p.today}));
         return 2;
       }
+      if (!TodayCountable(*date)) {
+        PrintAnsi(err, Strings().Format(str::kCliTodayOutOfRange, {p.today}));
+        return 2;
+      }
       fixed_clock.emplace(*date);
     }
     CliContext context;

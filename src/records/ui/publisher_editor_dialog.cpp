@@ -286,7 +286,7 @@ void PublisherEditorDialog::Pull() {
 
 SaveHooks PublisherEditorDialog::Hooks() {
   return {[this](store::PublisherRecord& rec) {
-    StatusChoice choice(editor_.doc().db(), rec);
+    StatusChoice choice(editor_.doc().db(), rec, /*adding=*/true);
     const QString name = first->text() + " " + last->text();
     StatusDialog d(choice, name, this);
     if (d.exec() != QDialog::Accepted) return false;

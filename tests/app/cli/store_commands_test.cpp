@@ -88,5 +88,15 @@ TEST(CliRunner, BadDateAndMissingFolder) {
   EXPECT_NE(RunWith({"info", "--data", "/nonexistent/folder"}).code, 0);
 }
 
+TEST(CliRunner, TodayOutsideWhatTheFilesCanCountIsRefused) {
+  for (const char* day : {"2000-12-31", "1990-06-15", "1950-01-01"}) {
+    const CliRun r = RunWith({"info", "--data", "/nonexistent/folder", "--today", day});
+    EXPECT_EQ(r.code, 2) << day;
+    EXPECT_NE(r.err.find(std::string("A data ") + day), std::string::npos) << r.err;
+  }
+  const CliRun first = RunWith({"info", "--data", "/nonexistent/folder", "--today", "2001-01-01"});
+  EXPECT_EQ(first.err.find("A data "), std::string::npos) << first.err;
+}
+
 }  // namespace
 }  // namespace ledra::cli
