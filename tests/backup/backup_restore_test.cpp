@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "backup/backup_fixtures.h"
 #include "backup/backup_history.h"
 #include "backup/backup_set.h"
 #include "backup/backup_settings.h"
 #include "backup/restore_set.h"
+#include "platform/file_set_commit.h"
 #include "platform/files.h"
 #include "platform/prompter.h"
 #include "store/document.h"
@@ -153,6 +156,50 @@ TEST_F(BackupRestore, RestoreUndoAndUndoOfTheUndo) {
   restored = Snapshot(data);
   restored.erase("ledra.ini");
   EXPECT_EQ(Differences(restored, backed_up), "");
+}
+
+// The data files alone, at the top of the data folder.
+std::map<std::string, std::string> DataFiles(const platform::Path& folder) {
+  auto files = Snapshot(folder);
+  std::erase_if(files, [](const auto& f) {
+    return f.first.find('/') != std::string::npos || f.first == "ledra.ini";
+  });
+  return files;
+}
+
+TEST_F(BackupRestore, ARestoreKilledAtAnyStepLeavesTheOldOrTheRestoredFiles) {
+  const platform::Path set = Backup();
+  const auto restored = DataFiles(set);
+  ChangeData();
+  const auto old = DataFiles(data);
+  ASSERT_NE(Differences(old, restored), "");
+  bool reached_the_end = false;
+  for (int n = 1; !reached_the_end && n < 400; ++n) {
+    SCOPED_TRACE(n);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      int steps = 0;
+      platform::SetFaultHook([&](platform::FileStep, const platform::Path&) {
+        if (++steps == n) _exit(9);  // killed at this very step
+        return false;
+      });
+      _exit(RunRestore(*doc, set, {}, {}).ok() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    reached_the_end = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    // The next opening finishes or discards what the killed restore left.
+    ASSERT_TRUE(platform::RecoverFileSet(data));
+    const auto now = DataFiles(data);
+    EXPECT_TRUE(Differences(now, old).empty() || Differences(now, restored).empty())
+        << "mixed: " << Differences(now, old);
+    // Back to the changed data for the next round.
+    for (const auto& [name, bytes] : old) WriteFixture(data / name, bytes);
+    for (const auto& [name, bytes] : now)
+      if (!old.contains(name)) std::filesystem::remove(data / name);
+  }
+  EXPECT_TRUE(reached_the_end);
 }
 
 TEST_F(BackupRestore, AFailedCopyIntoTheDataFolderPutsItBack) {
