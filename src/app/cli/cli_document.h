@@ -25,6 +25,15 @@ class StreamPrompter final : public Prompter {
 };
 
 struct CliDocument {
+  CliDocument() = default;
+  CliDocument(CliDocument&&) = default;
+  CliDocument& operator=(CliDocument&&) = default;
+  // A writing command that ends removes the remarks' undo copy, as the
+  // program does on leaving.
+  ~CliDocument() {
+    if (document && lock) document->DeleteRemarkUndo();
+  }
+
   // Held for as long as a writing command runs, like the window holds it.
   std::optional<platform::FolderLock> lock;
   std::unique_ptr<StreamPrompter> prompter;

@@ -50,6 +50,8 @@ TEST_F(WriterLock, WritingCommandsRefuseWhileAnotherProgramHoldsTheFolder) {
     EXPECT_EQ(test::Differences(test::Snapshot(folder.path()), before), "");
   }
   EXPECT_EQ(Run({"resave"}).code, 0) << "free again once the holder is gone";
+  EXPECT_FALSE(platform::FileExists(folder.path() / "rmkundo.dat"))
+      << "the undo copy goes at the end";
 }
 
 TEST_F(WriterLock, RacingWritersNeverTouchEachOthersSave) {
