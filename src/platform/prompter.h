@@ -20,6 +20,9 @@ class Prompter {
   virtual Answer AskYesNoCancel(std::string_view text) = 0;
   // OK/Cancel question.
   virtual Answer AskOkCancel(std::string_view text) = 0;
+  // OK/Cancel question with Cancel as the default button, for steps that
+  // cannot be taken back.
+  virtual Answer AskOkCancelDefaultCancel(std::string_view text) { return AskOkCancel(text); }
 };
 
 // Answers from a script, records everything it was shown.

@@ -125,6 +125,7 @@ inline constexpr int kMenuOptions = 20701;
 inline constexpr int kMenuHelp = 20703;
 inline constexpr int kCommandExit = 57665;
 inline constexpr int kCommandSave = 20700;
+inline constexpr int kPanelEntries = 20805;
 inline constexpr int kPanelEditPublishers = 20808;
 
 // Command line
@@ -164,6 +165,33 @@ inline constexpr int kDamageGarbled = 23103;
 inline constexpr int kDiskFull = 23104;
 inline constexpr int kCommandPassword = 32786;
 inline constexpr int kCommandNag = 32850;
+
+// Report month (22000-22199)
+inline constexpr int kCommandReportSheets = 32777;
+inline constexpr int kCommandDeleteLateReports = 32857;
+inline constexpr int kMonthDialogCaption = 22000;
+inline constexpr int kMonthContinueButton = 22001;
+inline constexpr int kMonthCancelButton = 22002;
+inline constexpr int kMonthStartButton = 22003;
+inline constexpr int kMonthHintButton = 22004;
+inline constexpr int kMonthHint = 22005;
+inline constexpr int kMonthReopen = 22006;               // %1 month name
+inline constexpr int kMonthStart = 22007;                // %1 month name
+inline constexpr int kMonthReinitialise = 22008;         // %1 month name
+inline constexpr int kMonthStartConfirm = 22009;         // %1 month name
+inline constexpr int kMonthCloseButton = 22010;          // %1 month name
+inline constexpr int kDeleteLateReportsConfirm = 22011;  // %1 count
+inline constexpr int kMenuEntries = 22012;
+inline constexpr int kEnteredUpTo = 22013;
+inline constexpr int kSheetListCaption = 22014;  // %1 month name
+inline constexpr int kSheetListDone = 22015;
+inline constexpr int kSheetListReported = 22016;         // %1 reported, %2 publishers
+inline constexpr int kMonthCopyFailed = 22017;           // %1 folder, %2 reason
+inline constexpr int kCliMonthAlreadyOpen = 22100;       // %1 month name
+inline constexpr int kCliMonthNothingToReopen = 22101;   // %1 month name
+inline constexpr int kCliMonthNotOpen = 22102;           // %1 month name
+inline constexpr int kCliEarlyStartUnavailable = 22103;  // %1 next month, %2 month
+inline constexpr int kCliConfirmWithYes = 22104;
 
 // Backup and restore (24000-24199)
 inline constexpr int kBackupCaption = 24000;

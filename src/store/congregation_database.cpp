@@ -208,6 +208,18 @@ void CongregationDatabase::SetReportMonth(int counter) {
   month_.open_year = month_.report_year;
 }
 
+void CongregationDatabase::MoveReportMonth(int counter, Prompter& prompter) {
+  ApplyLateEntries();
+  SetReportMonth(counter);
+  BuildLateEntries();
+  const PublisherRecord& h = header();
+  last_entered_id = (h.U16(header::kSavedMonth) & 0x0F) == month_.report_month_index + 1
+                        ? h.U16(header::kLastEnteredId)
+                        : 0;
+  CountAllLists();
+  RebuildIndexes(prompter);
+}
+
 void CongregationDatabase::BuildLateEntries() {
   late_entries_.clear();
   const int rmi = month_.report_month_index;

@@ -47,6 +47,9 @@ struct ReportMonthState {
   bool viewing_past = false;
   int past_month_index = 0, past_year = 0;
   unsigned past_month_mask = 0;  // bit d (1-6): the copy of d months back exists
+  // The early start recorded in the settings (two-digit year, month 1-12; 0 =
+  // none): from the 25th on it makes that month today.
+  int early_year = 0, early_month = 0;
 };
 
 class CongregationDatabase {
@@ -106,6 +109,10 @@ class CongregationDatabase {
   // Sets today and the ReportMonth (the month before today).
   void SetToday(int year, int month, int day);
   void SetReportMonth(int counter);
+  // Makes another month the ReportMonth with the rows in memory: the late
+  // entries of the old month go back into the rows first, then the late
+  // entries and the entered-up-to marker are derived for the new month.
+  void MoveReportMonth(int counter, Prompter& prompter);
   int ServiceYear() const {
     return store::ServiceYear(month_.report_year, month_.report_month_index);
   }

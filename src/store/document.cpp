@@ -79,6 +79,8 @@ OpenOutcome Document::Open(const OpenOptions& options) {
   db_.modified = false;
   db_.month().viewing_past = false;
   db_.month().past_month_mask = 0;
+  db_.month().early_year = options.early_year;
+  db_.month().early_month = options.early_month;
   Load(/*at_opening=*/true);
   if (damage_) prompter_.Inform(damage_->text);
   return db_.count() > 0 ? OpenOutcome::kOpened : OpenOutcome::kRefused;
@@ -120,13 +122,12 @@ void Document::Load(bool at_opening) {
 
 void Document::LoadTodayAndSharedSettings(LoadState&) {
   Date today = clock_.Today();
-  // From the 25th an early start recorded in the settings counts as today.
-  if (today.day >= 25 && options_.early_year != 0 && options_.early_month >= 1 &&
-      options_.early_month <= 12) {
-    today.year = 2000 + options_.early_year;
-    today.month = options_.early_month;
-  }
   ReportMonthState& m = db_.month();
+  // From the 25th an early start recorded in the settings counts as today.
+  if (today.day >= 25 && m.early_year != 0 && m.early_month >= 1 && m.early_month <= 12) {
+    today.year = 2000 + m.early_year;
+    today.month = m.early_month;
+  }
   const ReportMonthState kept = m;
   db_.SetToday(today.year, today.month, today.day);
   if (kept.viewing_past) {
@@ -425,6 +426,9 @@ Status Document::SaveAll() {
     prompter_.Inform(result.error().text);
   } else {
     remark_file_ = std::move(remarks);
+    // Declining to save later goes back to this save, not to the opening.
+    const platform::Path undo = FilePath(str::kFileRemarksUndo);
+    if (platform::FileExists(undo)) (void)platform::WriteFileAtomic(undo, remark_file_);
   }
   if (on_save_settings) on_save_settings();
   return result;

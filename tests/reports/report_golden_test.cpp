@@ -20,8 +20,7 @@
 namespace ledra::reports {
 namespace {
 
-const std::filesystem::path kGoldenFolder =
-    std::filesystem::path(__FILE__).parent_path().parent_path() / "golden";
+const std::filesystem::path kGoldenFolder = std::filesystem::path(LEDRA_TEST_SOURCE_DIR) / "golden";
 
 std::string Trace(int kind, int group) {
   TempFolder root;

@@ -1,6 +1,7 @@
 #include "cli/backup_commands.h"
 #include "cli/cli_command.h"
 #include "cli/demo_command.h"
+#include "cli/month_commands.h"
 #include "cli/report_command.h"
 #include "cli/store_commands.h"
 #include "cli/strings_command.h"
@@ -18,6 +19,8 @@ std::vector<std::unique_ptr<CliCommand>> AllCommands() {
   commands.push_back(MakeBackupsCommand());
   commands.push_back(MakeRestoreCommand());
   commands.push_back(MakeReportCommand());
+  commands.push_back(MakeMonthCommand());
+  commands.push_back(MakeLateReportsCommand());
   return commands;
 }
 

@@ -65,6 +65,17 @@ CliOpen OpenCliDocument(const CliContext& context, CliAccess access,
   doc.document = std::make_unique<store::Document>(context.data_dir, *context.clock, *doc.prompter);
   store::OpenOptions options;
   options.read_only = !writes;
+  // The early start counts for commands as it does for the window: read from
+  // the 25th on, cleared before it (written back only by a writer).
+  const platform::Path settings_file = store::SettingsPath(context.data_dir);
+  {
+    platform::IniFile ini = platform::IniFile::Load(settings_file);
+    const std::string before = ini.Serialize();
+    const store::EffectiveToday today = store::ResolveToday(context.clock->Today(), ini);
+    if (writes && ini.Serialize() != before) static_cast<void>(ini.Save(settings_file));
+    options.early_year = today.early_year;
+    options.early_month = today.early_month;
+  }
   options.check_password = [&password](const std::string& actual) {
     return password && platform::Utf8ToAnsi(*password).text == actual;
   };
@@ -77,9 +88,11 @@ CliOpen OpenCliDocument(const CliContext& context, CliAccess access,
   if (writes) {
     // Every save writes the settings too, so that a set made from any folder
     // carries them.
-    const platform::Path settings_file = store::SettingsPath(context.data_dir);
-    doc.document->on_save_settings = [settings_file] {
-      const store::Settings settings = store::LoadSettings(settings_file, LanguageCode());
+    store::Document* document = doc.document.get();
+    doc.document->on_save_settings = [settings_file, document] {
+      store::Settings settings = store::LoadSettings(settings_file, LanguageCode());
+      settings.early_year = document->db().month().early_year;
+      settings.early_month = document->db().month().early_month;
       static_cast<void>(store::SaveSettings(settings, settings_file, LanguageCode()));
     };
   }

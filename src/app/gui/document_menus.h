@@ -32,11 +32,13 @@ class DocumentMenus : public QObject {
   // Told after every refresh: the open month's name while a past month is
   // viewed, else empty (the action panel's return button follows it).
   std::function<void(const QString& open_month)> on_refresh;
+  // The past-month items follow the open month and the copies that exist.
+  void RebuildPastMonths();
+  QMenu* options_menu() const { return options_; }
 
  private:
   void Save();
   void ViewPastMonth(int months_back);
-  void RebuildPastMonths();
 
   MainWindow& window_;
   store::Document& document_;

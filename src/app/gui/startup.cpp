@@ -3,6 +3,7 @@
 #include "action_panel.h"
 #include "document_menus.h"
 #include "main_window.h"
+#include "month_commands.h"
 #include "platform/data_folder.h"
 #include "platform/qt/qt_text.h"
 #include "platform/string_ids.h"
@@ -51,9 +52,12 @@ Startup::Outcome Startup::Start() {
   // Both are owned by the window.
   auto* menus = new DocumentMenus(*window_, *document_, settings_, prompter_, *clock_);
   auto* reports = new ReportCommands(*window_, *document_, settings_, prompter_, *clock_);
+  auto* month = new MonthCommands(*window_, *document_, *menus, prompter_);
   reports->panel()->SetCommand(str::kPanelEditPublishers, [menus] { menus->EditPublishers(); });
-  menus->on_refresh = [menus, reports](const QString& open_month) {
+  reports->panel()->SetCommand(str::kPanelEntries, [month] { month->OpenReportSheets(); });
+  menus->on_refresh = [menus, reports, month](const QString& open_month) {
     reports->panel()->SetReturn(open_month, [menus] { menus->ReturnToOpenMonth(); });
+    month->Refresh();
   };
   menus->Refresh();
   QObject::connect(instance_.get(), &SingleInstance::ActivationRequested, window_.get(),
@@ -107,7 +111,13 @@ void Startup::ReadSettings() {
 
 void Startup::SaveSettings() const {
   if (read_only()) return;
-  static_cast<void>(store::SaveSettings(settings_, settings_file_, LanguageCode()));
+  // The early start is the document's: a start may have recorded one.
+  store::Settings settings = settings_;
+  if (document_) {
+    settings.early_year = document_->db().month().early_year;
+    settings.early_month = document_->db().month().early_month;
+  }
+  static_cast<void>(store::SaveSettings(settings, settings_file_, LanguageCode()));
 }
 
 QString Startup::ReportMonthStatus() const {

@@ -11,10 +11,13 @@ namespace {
 
 QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon, std::string_view text,
                                 QMessageBox::StandardButtons buttons,
-                                QMessageBox::StandardButton fallback) {
+                                QMessageBox::StandardButton fallback,
+                                bool fallback_default = false) {
   QMessageBox box(icon, FromAnsi(Strings().Part(str::kAppTitle, 0)), FromAnsi(text), buttons,
                   parent);
-  box.setDefaultButton(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
+  box.setDefaultButton(fallback_default                     ? fallback
+                       : buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes
+                                                            : QMessageBox::Ok);
   box.setEscapeButton(fallback);
   const int pressed = box.exec();
   // A box closed by the window manager counts as its escape button.
@@ -42,6 +45,13 @@ Answer QtPrompter::AskYesNoCancel(std::string_view text) {
 Answer QtPrompter::AskOkCancel(std::string_view text) {
   return Ask(parent_, QMessageBox::Question, text, QMessageBox::Ok | QMessageBox::Cancel,
              QMessageBox::Cancel) == QMessageBox::Ok
+             ? Answer::kOk
+             : Answer::kCancel;
+}
+
+Answer QtPrompter::AskOkCancelDefaultCancel(std::string_view text) {
+  return Ask(parent_, QMessageBox::Question, text, QMessageBox::Ok | QMessageBox::Cancel,
+             QMessageBox::Cancel, /*fallback_default=*/true) == QMessageBox::Ok
              ? Answer::kOk
              : Answer::kCancel;
 }

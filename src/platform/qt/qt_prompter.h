@@ -17,6 +17,7 @@ class QtPrompter final : public Prompter {
   void Inform(std::string_view text) override;
   Answer AskYesNoCancel(std::string_view text) override;
   Answer AskOkCancel(std::string_view text) override;
+  Answer AskOkCancelDefaultCancel(std::string_view text) override;
 
  private:
   QPointer<QWidget> parent_;

@@ -1,0 +1,109 @@
+// Starting a month on a full folder (1,509 people, every table at its
+// capacity): the steps on the records alone, with the copy of the data files,
+// with the copy and the all-or-nothing save, and `ledra-cli month start` as
+// a whole command.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "activity/month_dialog_model.h"
+#include "activity/month_lifecycle.h"
+#include "activity/start_month.h"
+#include "cli/cli_command.h"
+#include "platform/files.h"
+#include "store/demo_congregation.h"
+#include "store/document.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using namespace ledra;
+
+// The 3rd: a start asks nothing.
+const FixedClock kClock(Date{2026, 12, 3});
+
+const platform::Path& FullFolder() {
+  static TempFolder folder;
+  static const platform::Path path = [] {
+    ScriptedPrompter prompter;
+    store::DemoOptions options;
+    options.full = true;
+    (void)store::WriteDemoCongregation(folder.path() / "full", options, prompter);
+    return folder.path() / "full";
+  }();
+  return path;
+}
+
+// A fresh copy of the full folder for each start, made outside the timing.
+platform::Path FreshCopy(const platform::Path& work) {
+  std::filesystem::remove_all(work);
+  std::filesystem::copy(FullFolder(), work, std::filesystem::copy_options::recursive);
+  return work;
+}
+
+void BM_StartMonthRecords(benchmark::State& state) {
+  ScriptedPrompter prompter;
+  store::Document doc(FullFolder(), kClock, prompter);
+  store::OpenOptions options;
+  options.read_only = true;
+  doc.Open(options);
+  const store::CongregationDatabase original = doc.db();
+  for (auto _ : state) {
+    state.PauseTiming();
+    store::CongregationDatabase db = original;
+    state.ResumeTiming();
+    const auto& m = db.month();
+    benchmark::DoNotOptimize(
+        activity::StartMonthRecords(db, m.report_month_index, m.report_year % 2, prompter));
+  }
+}
+BENCHMARK(BM_StartMonthRecords)->Unit(benchmark::kMillisecond);
+
+void StartThroughDocument(benchmark::State& state, bool save) {
+  TempFolder scratch;
+  ScriptedPrompter prompter;
+  for (auto _ : state) {
+    state.PauseTiming();
+    const platform::Path folder = FreshCopy(scratch.path() / "work");
+    store::Document doc(folder, kClock, prompter);
+    doc.Open({});
+    state.ResumeTiming();
+    const activity::MonthDialogModel dialog(activity::MonthDialogInputs::From(doc.db()));
+    const activity::MonthChoice choice = dialog.Start(doc.db(), false);
+    benchmark::DoNotOptimize(activity::ApplyMonthChoice(doc, choice, prompter).started);
+    if (save) benchmark::DoNotOptimize(doc.SaveCommand(false).ok());
+  }
+}
+
+void BM_StartWithCopy(benchmark::State& state) {
+  StartThroughDocument(state, false);
+}
+BENCHMARK(BM_StartWithCopy)->Unit(benchmark::kMillisecond);
+
+void BM_StartWithCopyAndSave(benchmark::State& state) {
+  StartThroughDocument(state, true);
+}
+BENCHMARK(BM_StartWithCopyAndSave)->Unit(benchmark::kMillisecond);
+
+// The whole command in process: opening with the lock, the start, the save
+// and the JSON.
+void BM_CliMonthStart(benchmark::State& state) {
+  TempFolder scratch;
+  for (auto _ : state) {
+    state.PauseTiming();
+    const platform::Path folder = FreshCopy(scratch.path() / "work");
+    const std::string data = folder.string();
+    const char* argv[] = {"ledra-cli",  "month",   "start",     "--data",
+                          data.c_str(), "--today", "2026-12-03"};
+    std::ostringstream out, err;
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(cli::RunCli(7, argv, out, err));
+  }
+}
+BENCHMARK(BM_CliMonthStart)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

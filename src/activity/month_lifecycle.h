@@ -1,0 +1,42 @@
+#pragma once
+// The report month from the command's side: what the month dialog's answer
+// does to the document (moving the ReportMonth, the copy of the data files,
+// the start), closing the open month, and the sheet list's opening rule.
+
+#include <optional>
+
+#include "activity/month_dialog_model.h"
+#include "activity/start_month.h"
+#include "platform/result.h"
+#include "store/document.h"
+
+namespace ledra::activity {
+
+enum class MonthCopyResult { kNone, kCopied, kKept, kFailed };
+
+struct MonthChoiceOutcome {
+  bool started = false;
+  MonthCopyResult copy = MonthCopyResult::kNone;
+  std::optional<Message> copy_failure;  // the start went on without the copy
+  StartSummary summary;
+};
+
+// Applies what the month dialog returned: the ReportMonth becomes the chosen
+// month (with the rows in memory) and a start copies the data files to the
+// month's copy folder and then starts every record. Cancel changes nothing.
+MonthChoiceOutcome ApplyMonthChoice(store::Document& doc, const MonthChoice& choice,
+                                    Prompter& prompter);
+
+// Whether the ReportMonth is open for entry.
+bool ReportMonthOpen(const store::CongregationDatabase& db);
+// The sheet list's close button: the open ReportMonth becomes closed.
+// Returns false (nothing changed) when the ReportMonth is not open.
+bool CloseMonth(store::CongregationDatabase& db);
+// Opening the sheet list clears the state of the month two months on, so
+// that a year-old "closed" never offers itself for reopening.
+void OpenSheetList(store::CongregationDatabase& db);
+
+// "  Mês de Entradas = %1" with the ReportMonth's name (ANSI).
+std::string ReportMonthStatusText(const store::CongregationDatabase& db);
+
+}  // namespace ledra::activity

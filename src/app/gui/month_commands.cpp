@@ -1,0 +1,86 @@
+#include "month_commands.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QtDebug>
+
+#include "activity/month_lifecycle.h"
+#include "activity/ui/month_dialog.h"
+#include "activity/ui/sheet_list_dialog.h"
+#include "document_menus.h"
+#include "main_window.h"
+#include "platform/qt/qt_text.h"
+#include "platform/string_ids.h"
+
+namespace ledra::gui {
+
+MonthCommands::MonthCommands(MainWindow& window, store::Document& document, DocumentMenus& menus,
+                             Prompter& prompter)
+    : QObject(&window), window_(window), document_(document), menus_(menus), prompter_(prompter) {
+  QMenu* entries = new QMenu(qt::Text(str::kMenuEntries), &window_);
+  window_.menuBar()->insertMenu(menus_.options_menu()->menuAction(), entries);
+  sheets_ = entries->addAction(qt::Text(str::kCommandReportSheets));
+  connect(sheets_, &QAction::triggered, this, &MonthCommands::OpenReportSheets);
+
+  late_ = menus_.options_menu()->addAction(qt::Text(str::kCommandDeleteLateReports));
+  late_->setEnabled(false);
+  connect(late_, &QAction::triggered, this, &MonthCommands::DeleteLateReports);
+  auto* unlock = new QShortcut(QKeySequence(Qt::Key_F11), &window_);
+  connect(unlock, &QShortcut::activated, this, &MonthCommands::UnlockLateReports);
+  Refresh();
+}
+
+void MonthCommands::Refresh() {
+  const bool writable = !document_.read_only();
+  sheets_->setEnabled(!document_.db().month().viewing_past &&
+                      (writable || activity::ReportMonthOpen(document_.db())));
+  late_->setEnabled(writable && late_command_.enabled());
+}
+
+void MonthCommands::OpenReportSheets() {
+  if (!sheets_->isEnabled()) return;
+  auto& db = document_.db();
+  if (!activity::ReportMonthOpen(db)) {
+    const activity::MonthChoice choice = activity::ui::RunMonthDialog(db, prompter_, &window_);
+    if (choice.request == activity::MonthRequest::kCancel) return;
+    const activity::MonthChoiceOutcome outcome =
+        activity::ApplyMonthChoice(document_, choice, prompter_);
+    // A month without its copy still starts; only the past-month view lacks it.
+    if (outcome.copy_failure) qWarning("%s", qPrintable(qt::FromAnsi(outcome.copy_failure->text)));
+    if (outcome.started) {
+      document_.CheckPastMonths();
+      // The start and its copy land together, so that a crash never leaves
+      // the month half started.
+      (void)document_.SaveCommand(/*from_menu=*/false);
+    }
+    menus_.RebuildPastMonths();
+    menus_.Refresh();
+  }
+  if (store::header::MonthStateByte(db.header(), db.month().report_month_index) ==
+      static_cast<std::uint8_t>(store::header::MonthState::kNotStarted))
+    return;
+  activity::OpenSheetList(db);
+  activity::ui::SheetListDialog sheets(db, &window_);
+  sheets.exec();
+  menus_.Refresh();
+  Refresh();
+}
+
+void MonthCommands::UnlockLateReports() {
+  late_command_.OnUnlockKey(document_.db());
+  Refresh();
+}
+
+void MonthCommands::DeleteLateReports() {
+  if (!late_->isEnabled()) return;
+  auto& db = document_.db();
+  if (prompter_.AskOkCancelDefaultCancel(activity::LateReportsCommand::ConfirmText(db)) !=
+      Answer::kOk)
+    return;
+  late_command_.Delete(db);
+  menus_.Refresh();
+  Refresh();
+}
+
+}  // namespace ledra::gui
