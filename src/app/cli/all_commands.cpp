@@ -2,6 +2,7 @@
 #include "cli/cli_command.h"
 #include "cli/demo_command.h"
 #include "cli/month_commands.h"
+#include "cli/sheet_commands.h"
 #include "cli/report_command.h"
 #include "cli/store_commands.h"
 #include "cli/strings_command.h"
@@ -21,6 +22,8 @@ std::vector<std::unique_ptr<CliCommand>> AllCommands() {
   commands.push_back(MakeReportCommand());
   commands.push_back(MakeMonthCommand());
   commands.push_back(MakeLateReportsCommand());
+  commands.push_back(MakeSheetCommand());
+  commands.push_back(MakeSheetsCommand());
   return commands;
 }
 

@@ -1,0 +1,121 @@
+// Typing reports through ledra-cli sheet, and reading the list back.
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <map>
+
+#include "platform/files.h"
+#include "store/store_fixtures.h"
+#include "support/cli_run.h"
+#include "support/temp_folder.h"
+
+namespace ledra::cli {
+namespace {
+
+using nlohmann::json;
+
+class SheetCommands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string file = test::HeaderRecord(9);
+    file[137 + 10] = 1;  // November 2026 open
+    std::string ana = test::PersonRecord(9, 101, "Ana", "Silva");
+    ana[181] = 1;
+    std::string eva = test::PersonRecord(9, 103, "Eva", "Costa");
+    eva[202 + 30] = 2;  // regular pioneer in November 2026
+    eva[181] = 2;
+    file += ana + eva + test::PersonRecord(9, 104, "Rui", "Lima", 1);
+    WriteFixture(folder.path() / "tdat9.bin", file);
+  }
+  CliRun Run(std::vector<std::string> args) {
+    args.insert(args.end(), {"--data", folder.path().string(), "--today", "2026-12-09"});
+    return RunWith(args);
+  }
+  std::string MainFile() { return *platform::ReadFileIfPresent(folder.path() / "tdat9.bin"); }
+  TempFolder folder;
+};
+
+TEST_F(SheetCommands, TypesAReportAndPressesOk) {
+  CliRun r = Run({"sheet", "--id", "101", "--participated", "yes", "--studies", "2"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  json j = json::parse(r.out);
+  EXPECT_EQ(j["month"], 11);
+  EXPECT_EQ(j["year"], 2026);
+  EXPECT_EQ(j["slot"], 30);
+  EXPECT_EQ(j["studies"], 2);
+  EXPECT_EQ(j["participated"], true);
+  EXPECT_EQ(j["saved"], true);
+  EXPECT_EQ(j["late"], false);
+
+  const json dump = json::parse(Run({"dump"}).out);
+  for (const json& p : dump["people"]) {
+    if (p["id"] == 101) {
+      EXPECT_EQ(p["studies_word"][30], 0x0800 | 2);
+    }
+  }
+  // The same again changes nothing.
+  r = Run({"sheet", "--id", "101", "--participated", "yes", "--studies", "2"});
+  EXPECT_EQ(json::parse(r.out)["saved"], false);
+}
+
+TEST_F(SheetCommands, ARegularPioneerWithCreditAndALateMonth) {
+  CliRun r = Run({"sheet", "--id", "103", "--hours", "50", "--remark", "12 assembleia"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  json j = json::parse(r.out);
+  EXPECT_EQ(j["pioneer_code"], 2);
+  EXPECT_EQ(j["hours"], 50);
+  EXPECT_EQ(j["credit"], 5);
+  EXPECT_EQ(j["remark"], "12 assembleia");
+
+  r = Run({"sheet", "--id", "101", "--month", "9", "--participated", "yes"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  j = json::parse(r.out);
+  EXPECT_EQ(j["late"], true);
+  EXPECT_EQ(j["queued"], true);
+  EXPECT_EQ(j["notice"], "As alterações SERÃO INCLUÍDAS no relatório de Novembro para a filial.");
+  const json month = json::parse(Run({"month"}).out);
+  ASSERT_EQ(month["late_reports"].size(), 1u);
+  EXPECT_EQ(month["late_reports"][0]["month"], 9);
+}
+
+TEST_F(SheetCommands, RefusalsWriteNothing) {
+  const std::string before = MainFile();
+  CliRun r = Run({"sheet", "--id", "101", "--studies", "64", "--remark", "x"});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_NE(r.err.find("Please enter an integer between 0 and 63."), std::string::npos);
+  EXPECT_EQ(Run({"sheet", "--id", "999", "--studies", "1"}).code, 2);
+  EXPECT_EQ(Run({"sheet", "--id", "104", "--studies", "1"}).code, 2);  // inactive
+  EXPECT_EQ(Run({"sheet", "--id", "101", "--participated", "maybe"}).code, 2);
+  EXPECT_EQ(Run({"sheet", "--id", "101", "--month", "13"}).code, 2);
+  EXPECT_EQ(MainFile(), before);
+  EXPECT_FALSE(platform::FileExists(folder.path() / "remark9.dat") &&
+               platform::ReadFileIfPresent(folder.path() / "remark9.dat")->find('x') !=
+                   std::string::npos);
+  ASSERT_EQ(Run({"month", "close"}).code, 0);
+  r = Run({"sheet", "--id", "101", "--studies", "1"});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_NE(r.err.find("não está aberto"), std::string::npos);
+}
+
+TEST_F(SheetCommands, TheListWithItsTotals) {
+  ASSERT_EQ(Run({"sheet", "--id", "103", "--hours", "50"}).code, 0);
+  ASSERT_EQ(Run({"sheet", "--id", "101", "--participated", "yes"}).code, 0);
+  CliRun r = Run({"sheets"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  json j = json::parse(r.out);
+  EXPECT_EQ(j["caption"], "Recolha de Dados para Novembro - 2 Publicadores Ativos");
+  EXPECT_EQ(j["entered_up_to"], "Silva, Ana");
+  ASSERT_EQ(j["lines"].size(), 2u);
+  EXPECT_EQ(j["lines"][0]["name"], "Costa, Eva");
+  EXPECT_EQ(j["totals"][0]["label"], "Totais");
+  EXPECT_EQ(j["totals"][0]["reports"], 2);
+  EXPECT_EQ(j["totals"][0]["hours"], "50");
+  EXPECT_TRUE(j["totals"][1]["hours"].is_null());  // publishers report no hours
+  EXPECT_EQ(j["totals"][3]["reports"], 1);
+  r = Run({"sheets", "--group", "1", "--missing"});
+  EXPECT_TRUE(json::parse(r.out)["lines"].empty());
+}
+
+}  // namespace
+}  // namespace ledra::cli
