@@ -5,8 +5,9 @@
 namespace ledra::activity {
 
 bool LateReportQueued(const store::CongregationDatabase& db, std::uint16_t id, int month_index) {
-  return std::any_of(db.late_entries().begin(), db.late_entries().end(),
-                     [&](const store::LateEntry& e) { return e.id == id && e.month == month_index; });
+  return std::any_of(
+      db.late_entries().begin(), db.late_entries().end(),
+      [&](const store::LateEntry& e) { return e.id == id && e.month == month_index; });
 }
 
 bool QueueLateReport(store::CongregationDatabase& db, std::uint16_t id, int month_index) {

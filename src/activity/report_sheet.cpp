@@ -223,8 +223,7 @@ Result<bool> ReportSheet::Save() {
   std::uint16_t word = static_cast<std::uint16_t>(*studies);
   if (participated_ || *hours != 0 || *studies != 0) word |= store::studies::kParticipated;
   edited.set_word(SlotWords::kStudiesWord, s, word);
-  if (pioneer_code() != 2 && pioneer_code() != 3)
-    edited.set_pioneer_code(s, auxiliary_ ? 1 : 0);
+  if (pioneer_code() != 2 && pioneer_code() != 3) edited.set_pioneer_code(s, auxiliary_ ? 1 : 0);
   edited.set_word(SlotWords::kPioCredit, s, static_cast<std::uint16_t>(credit_));
 
   auto& db = doc_.db();

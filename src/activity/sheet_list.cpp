@@ -41,10 +41,10 @@ std::vector<std::string> SheetList::GroupChoices() const {
       continue;
     }
     const std::string overseer = groups.text(g, Text::kOverseer);
-    choices.push_back(Strings().Format(
-        str::kSheetGroupLabel, {Strings().Get(str::kSheetGroup), std::to_string(g),
-                                overseer.empty() ? "" : Strings().Get(str::kSheetGroupDash),
-                                overseer}));
+    choices.push_back(
+        Strings().Format(str::kSheetGroupLabel,
+                         {Strings().Get(str::kSheetGroup), std::to_string(g),
+                          overseer.empty() ? "" : Strings().Get(str::kSheetGroupDash), overseer}));
   }
   return choices;
 }

@@ -26,21 +26,27 @@ struct CreditCase {
 
 TEST(CreditHours, FollowsTheRemarkAndTheMonthlyLimit) {
   const CreditCase cases[] = {
-      {50, 0, "12 reuni\xF5" "es", 5},  // within 55 a month
-      {50, 0, "12*", 12},         // a star near the start lets the credit stand
-      {50, 0, "30!", 30},         // "!" turns every limit off
-      {60, 0, "", 0},             // over 54 hours leaves no room
+      {50, 0,
+       "12 reuni\xF5"
+       "es",
+       5},                 // within 55 a month
+      {50, 0, "12*", 12},  // a star near the start lets the credit stand
+      {50, 0, "30!", 30},  // "!" turns every limit off
+      {60, 0, "", 0},      // over 54 hours leaves no room
       {30, 0, "30 *", 30},
       {30, 0, "30", 25},
       {10, 0, "50 *", 45},
       {20, 0, "50 *", 40},
       {54, 0, "5", 1},
       {55, 9, "", 0},
-      {0, 0, "300 horas", 55},    // three digits at most, then the limit
-      {0, 0, "999!", 255},        // never above 255
-      {40, 0, "sem cr\xE9" "dito", 0},  // text without a number gives none
+      {0, 0, "300 horas", 55},  // three digits at most, then the limit
+      {0, 0, "999!", 255},      // never above 255
+      {40, 0,
+       "sem cr\xE9"
+       "dito",
+       0},  // text without a number gives none
       {0, 0, "50 *!", 50},
-      {10, 0, "*50", 0},          // a remark that does not begin with a number sets none
+      {10, 0, "*50", 0},  // a remark that does not begin with a number sets none
   };
   for (const CreditCase& c : cases) {
     EXPECT_EQ(CreditHours(c.hours, c.stored, c.remark).credit, c.credit)
@@ -178,13 +184,20 @@ TEST_F(Sheets, RegularPioneerCreditFromTheRemark) {
   EXPECT_EQ(sheet.category_text(), Strings().Get(str::kSheetRegularPioneer));
   sheet.SetHoursText("50");
   sheet.HoursLeft();
-  ASSERT_TRUE(sheet.RemarkLeft("12 reuni\xF5" "es de congresso e mais texto longo").ok());
-  EXPECT_EQ(sheet.remark(), "12 reuni\xF5" "es de congresso e mais text");  // 36 characters
+  ASSERT_TRUE(sheet
+                  .RemarkLeft("12 reuni\xF5"
+                              "es de congresso e mais texto longo")
+                  .ok());
+  EXPECT_EQ(sheet.remark(),
+            "12 reuni\xF5"
+            "es de congresso e mais text");  // 36 characters
   EXPECT_EQ(sheet.credit(), 5);
   EXPECT_EQ(sheet.credit_text(), "( + 5 Horas )");
   ASSERT_TRUE(*sheet.Save());
   EXPECT_EQ(Rec(103).word(SlotWords::kPioCredit, 6), 5);
-  EXPECT_EQ(doc.RemarkText(Row(103), 6), "12 reuni\xF5" "es de congresso e mais text");
+  EXPECT_EQ(doc.RemarkText(Row(103), 6),
+            "12 reuni\xF5"
+            "es de congresso e mais text");
   // An emptied remark takes the credit away.
   ReportSheet again(doc, Row(103));
   ASSERT_TRUE(again.RemarkLeft("").ok());
@@ -222,7 +235,9 @@ TEST_F(Sheets, AFirstLateReportIsQueuedAnEditedOneIsNot) {
   edit.ChooseMonth(0);
   edit.HideMonthList();
   EXPECT_TRUE(edit.not_included());
-  EXPECT_NE(edit.notice().find("N\xC3O SER\xC3O INCLU\xCD" "DAS"), std::string::npos);
+  EXPECT_NE(edit.notice().find("N\xC3O SER\xC3O INCLU\xCD"
+                               "DAS"),
+            std::string::npos);
   edit.SetHoursText("22");
   ASSERT_TRUE(*edit.Save());
   EXPECT_TRUE(doc.db().late_entries().empty());
@@ -230,7 +245,9 @@ TEST_F(Sheets, AFirstLateReportIsQueuedAnEditedOneIsNot) {
 
 TEST_F(Sheets, ASpecialPioneerIsNeverQueued) {
   ReportSheet sheet(doc, Row(104));
-  EXPECT_NE(sheet.notice().find("N\xC3O EST\xC3O INCLU\xCD" "DOS"), std::string::npos);
+  EXPECT_NE(sheet.notice().find("N\xC3O EST\xC3O INCLU\xCD"
+                                "DOS"),
+            std::string::npos);
   sheet.ChooseMonth(0);
   sheet.HideMonthList();
   EXPECT_TRUE(sheet.not_included());

@@ -1,5 +1,10 @@
 #include "activity/ui/sheet_list_dialog.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -7,58 +12,124 @@
 
 #include "activity/month_calendar.h"
 #include "activity/month_lifecycle.h"
+#include "activity/sheet_totals.h"
+#include "activity/ui/report_sheet_dialog.h"
 #include "platform/qt/qt_text.h"
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
 
 namespace ledra::activity::ui {
 
-namespace {
+SheetListDialog::SheetListDialog(store::Document& doc, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), doc_(doc), prompter_(prompter), model_(doc.db()) {
+  const std::string name = MonthName(doc.db().month().report_month_index);
+  setWindowTitle(qt::FromAnsi(model_.Caption()));
+  auto* layout = new QHBoxLayout(this);
+  auto* left = new QVBoxLayout;
+  auto* right = new QVBoxLayout;
+  layout->addLayout(left, 1);
+  layout->addLayout(right, 1);
 
-// A slot counts as reported when it has hours, quarter hours or the
-// participated mark.
-bool Reported(const store::PublisherRecord& p, int slot) {
-  return p.word(store::SlotWords::kHours, slot) != 0 ||
-         (p.word(store::SlotWords::kStudiesWord, slot) & 0xF800) != 0;
-}
-
-}  // namespace
-
-SheetListDialog::SheetListDialog(store::CongregationDatabase& db, QWidget* parent)
-    : QDialog(parent), db_(db) {
-  const auto& m = db.month();
-  const std::string name = MonthName(m.report_month_index);
-  setWindowTitle(qt::FromAnsi(Strings().Format(str::kSheetListCaption, {name})));
-  auto* layout = new QVBoxLayout(this);
+  groups_ = new QComboBox(this);
+  for (const std::string& g : model_.GroupChoices()) groups_->addItem(qt::FromAnsi(g));
+  missing_ = new QCheckBox(qt::Text(str::kSheetMissingOnly), this);
   list_ = new QListWidget(this);
-  const int slot = store::MonthSlot(m.report_month_index, m.report_year);
-  int reported = 0;
-  const bool surname_first = !db.sort_by_first_name;
-  for (const store::IndexEntry& e : db.status_list(store::ListType::kActive)) {
-    const bool done = Reported(db.row(e.row), slot);
-    reported += done ? 1 : 0;
-    auto* item = new QListWidgetItem(qt::FromAnsi(db.DisplayName(e.row, surname_first)), list_);
-    item->setCheckState(done ? Qt::Checked : Qt::Unchecked);
-    item->setFlags(Qt::ItemIsEnabled);
-  }
-  const int active = static_cast<int>(db.status_list(store::ListType::kActive).size());
-  std::string summary =
-      Strings().Format(str::kSheetListReported, {std::to_string(reported), std::to_string(active)});
-  if (db.last_entered_id != 0)
-    summary += Strings().Get(str::kEnteredUpTo) + db.DisplayNameById(db.last_entered_id, true);
-  layout->addWidget(new QLabel(qt::FromAnsi(summary), this));
-  layout->addWidget(list_);
+  entered_ = new QLabel(this);
+  left->addWidget(groups_);
+  left->addWidget(missing_);
+  left->addWidget(list_, 1);
+  left->addWidget(entered_);
+
+  auto* box = new QFrame(this);
+  box->setFrameShape(QFrame::Box);
+  totals_ = new QGridLayout(box);
+  right->addWidget(box);
+  right->addStretch(1);
+  auto* open = new QPushButton(qt::Text(str::kSheetOk), this);
+  open->setDefault(true);
   close_month_ =
       new QPushButton(qt::FromAnsi(Strings().Format(str::kMonthCloseButton, {name})), this);
   auto* done = new QPushButton(qt::Text(str::kSheetListDone), this);
-  done->setDefault(true);
-  layout->addWidget(close_month_);
-  layout->addWidget(done);
+  for (QPushButton* b : {open, close_month_, done}) right->addWidget(b);
+
+  connect(groups_, &QComboBox::currentIndexChanged, this, [this](int g) {
+    model_.set_group(g < 0 ? 0 : g);
+    Fill();
+  });
+  connect(missing_, &QCheckBox::toggled, this, [this](bool on) {
+    model_.set_missing_only(on);
+    Fill();
+  });
+  connect(list_, &QListWidget::itemDoubleClicked, this, [this] { OpenSheet(); });
+  connect(open, &QPushButton::clicked, this, &SheetListDialog::OpenSheet);
   connect(close_month_, &QPushButton::clicked, this, [this] {
-    closed_month_ = CloseMonth(db_);
+    closed_month_ = CloseMonth(doc_.db());
     accept();
   });
   connect(done, &QPushButton::clicked, this, &QDialog::accept);
+  Fill();
+}
+
+void SheetListDialog::Fill() {
+  // The selection stays where it was, or goes back to the top.
+  const int kept = list_->currentRow();
+  list_->clear();
+  for (const SheetLine& line : model_.Lines()) {
+    auto* item = new QListWidgetItem(qt::FromAnsi(line.name), list_);
+    item->setData(Qt::UserRole, line.row);
+  }
+  list_->setCurrentRow(kept >= 0 && kept < list_->count() ? kept : 0);
+  const std::string marker = model_.EnteredUpTo();
+  entered_->setText(qt::FromAnsi(Strings().Get(str::kEnteredUpTo) + marker));
+  ShowTotals();
+}
+
+void SheetListDialog::ShowTotals() {
+  while (QLayoutItem* item = totals_->takeAt(0)) {
+    delete item->widget();
+    delete item;
+  }
+  const SheetTotals t = ComputeSheetTotals(doc_.db());
+  const int header[] = {str::kTotalsCount, str::kTotalsPlacements,   str::kTotalsVideos,
+                        str::kSheetHours,  str::kTotalsReturnVisits, str::kSheetStudies};
+  for (int c = 0; c < 6; ++c) totals_->addWidget(new QLabel(qt::Text(header[c])), 0, c + 1);
+  const std::pair<int, const TotalsRow*> rows[] = {{str::kTotalsLabel, &t.total},
+                                                   {str::kTotalsPublishers, &t.rows[0]},
+                                                   {str::kTotalsAuxiliary, &t.rows[1]},
+                                                   {str::kTotalsRegular, &t.rows[2]}};
+  int r = 1;
+  for (const auto& [label, row] : rows) {
+    auto number = [&](int v, bool shown) { return shown ? QString::number(v) : QString(); };
+    const bool hours_shown = !(t.new_form && label == str::kTotalsPublishers);
+    const QString cells[] = {qt::Text(label),
+                             QString::number(row->reports),
+                             number(row->placements, !t.new_form),
+                             number(row->videos, !t.new_form),
+                             hours_shown ? qt::FromAnsi(HoursText(row->quarters)) : QString(),
+                             number(row->return_visits, !t.new_form),
+                             QString::number(row->studies)};
+    for (int c = 0; c < 7; ++c) {
+      auto* cell = new QLabel(cells[c]);
+      if (c > 0) cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      totals_->addWidget(cell, r, c);
+    }
+    ++r;
+  }
+}
+
+QString SheetListDialog::TotalsCell(int row, int column) const {
+  QLayoutItem* item = totals_->itemAtPosition(row, column);
+  auto* label = item ? qobject_cast<QLabel*>(item->widget()) : nullptr;
+  return label ? label->text() : QString();
+}
+
+void SheetListDialog::OpenSheet() {
+  QListWidgetItem* item = list_->currentItem();
+  if (!item) return;
+  ReportSheetDialog sheet(doc_, item->data(Qt::UserRole).toInt(), prompter_, this);
+  sheet.exec();
+  // Missing-only hides who has just reported; the totals follow every sheet.
+  Fill();
 }
 
 }  // namespace ledra::activity::ui

@@ -40,9 +40,8 @@ std::optional<bool> YesNo(const std::optional<std::string>& text) {
 
 json SheetJson(const activity::ReportSheet& sheet, std::uint16_t id, bool saved) {
   const activity::CalendarMonth m = sheet.entry();
-  const Result<int> hours =
-      activity::ParseWholeNumber(sheet.hours_text().substr(0, sheet.hours_text().find('.')), 0,
-                                 activity::kMaxSheetHours);
+  const Result<int> hours = activity::ParseWholeNumber(
+      sheet.hours_text().substr(0, sheet.hours_text().find('.')), 0, activity::kMaxSheetHours);
   const Result<int> studies =
       activity::ParseWholeNumber(sheet.studies_text(), 0, activity::kMaxStudies);
   return {{"id", id},
@@ -70,7 +69,8 @@ class SheetCommand final : public CliCommand {
   }
   void Configure(CLI::App& command) override {
     command.add_option("--id", id_, "Publisher id")->required();
-    command.add_option("--month", month_, "Late month 1-12 (\"Mudar Mês\"); default the open month");
+    command.add_option("--month", month_,
+                       "Late month 1-12 (\"Mudar Mês\"); default the open month");
     command.add_option("--participated", participated_, "yes or no");
     command.add_option("--aux", aux_, "Auxiliary pioneer this month: yes or no");
     command.add_option("--hours", hours_, "Hours as typed (digits, an optional \".\")");
@@ -81,10 +81,10 @@ class SheetCommand final : public CliCommand {
   int Run(const CliContext& context) override {
     const bool edits = participated_ || aux_ || hours_ || studies_ || remark_;
     if ((participated_ && !YesNo(participated_)) || (aux_ && !YesNo(aux_))) {
-      return Refuse(context, Strings().Format(str::kCliYesOrNo,
-                                              {participated_ && !YesNo(participated_)
-                                                   ? "--participated"
-                                                   : "--aux"}));
+      return Refuse(
+          context,
+          Strings().Format(str::kCliYesOrNo,
+                           {participated_ && !YesNo(participated_) ? "--participated" : "--aux"}));
     }
     if (month_ && (*month_ < 1 || *month_ > 12))
       return Refuse(context, Strings().Format(str::kCliNoSuchMonth, {std::to_string(*month_)}));
@@ -141,11 +141,10 @@ class SheetCommand final : public CliCommand {
 
 json TotalsJson(const activity::SheetTotals& t) {
   json rows = json::array();
-  const std::pair<int, const activity::TotalsRow*> shown[] = {
-      {str::kTotalsLabel, &t.total},
-      {str::kTotalsPublishers, &t.rows[0]},
-      {str::kTotalsAuxiliary, &t.rows[1]},
-      {str::kTotalsRegular, &t.rows[2]}};
+  const std::pair<int, const activity::TotalsRow*> shown[] = {{str::kTotalsLabel, &t.total},
+                                                              {str::kTotalsPublishers, &t.rows[0]},
+                                                              {str::kTotalsAuxiliary, &t.rows[1]},
+                                                              {str::kTotalsRegular, &t.rows[2]}};
   for (const auto& [label, row] : shown) {
     json r = {{"label", Utf8(Strings().Get(label))}, {"reports", row->reports}};
     // From the simplified report on, publishers report no hours.

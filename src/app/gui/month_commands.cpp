@@ -61,7 +61,7 @@ void MonthCommands::OpenReportSheets() {
       static_cast<std::uint8_t>(store::header::MonthState::kNotStarted))
     return;
   activity::OpenSheetList(db);
-  activity::ui::SheetListDialog sheets(db, &window_);
+  activity::ui::SheetListDialog sheets(document_, prompter_, &window_);
   sheets.exec();
   menus_.Refresh();
   Refresh();

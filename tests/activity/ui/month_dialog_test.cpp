@@ -92,10 +92,14 @@ class MonthDialogTest : public QObject {
   }
 
   void SheetListClosesTheMonth() {
-    store::CongregationDatabase db;
-    db.SetToday(2026, 12, 10);
+    ledra::TempFolder folder;
+    ledra::FixedClock clock(ledra::Date{2026, 12, 10});
+    ScriptedPrompter prompter;
+    store::Document doc(folder.path(), clock, prompter);
+    doc.Open({});
+    auto& db = doc.db();
     db.header().bytes[store::header::kMonthStates + 10] = 1;
-    SheetListDialog sheets(db);
+    SheetListDialog sheets(doc, prompter);
     QVERIFY(sheets.close_month_button()->text().startsWith(
         QString::fromUtf8("Fechar lançamento dos relatórios de Novembro")));
     sheets.close_month_button()->click();
