@@ -1,5 +1,6 @@
 #include "activity/month_lifecycle.h"
 
+#include "activity/branch_totals.h"
 #include "backup/backup_names.h"
 #include "backup/month_copy.h"
 #include "platform/string_ids.h"
@@ -55,10 +56,13 @@ MonthChoiceOutcome ApplyMonthChoice(store::Document& doc, const MonthChoice& cho
     m.today_month = m.early_month;
   }
   if (choice.month.counter() != m.counter) db.MoveReportMonth(choice.month.counter(), prompter);
-  if (choice.request != MonthRequest::kStart) return out;
-  CopyDataFiles(doc, choice.month, out);
-  out.summary = StartMonthRecords(db, choice.month.month_index, choice.month.parity(), prompter);
-  out.started = true;
+  if (choice.request == MonthRequest::kStart) {
+    CopyDataFiles(doc, choice.month, out);
+    out.summary = StartMonthRecords(db, choice.month.month_index, choice.month.parity(), prompter);
+    out.started = true;
+  }
+  // The month's totals follow the month now open.
+  (void)ComputeBranchTotals(db);
   return out;
 }
 

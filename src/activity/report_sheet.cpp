@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "activity/branch_totals.h"
 #include "activity/credit_hours.h"
 #include "activity/late_entry_list.h"
 #include "platform/string_ids.h"
@@ -239,6 +240,8 @@ Result<bool> ReportSheet::Save() {
   db.modified = true;
   db.last_entered_id = edited.id();
   if (late() && !not_included_) QueueLateReport(db, edited.id(), month_);
+  // The month's totals (and, while it is open, its totals card) follow.
+  (void)ComputeBranchTotals(db);
   return true;
 }
 

@@ -1,32 +1,26 @@
 #include "activity/sheet_totals.h"
 
-#include "activity/sheet_list.h"
-
 namespace ledra::activity {
 
-SheetTotals ComputeSheetTotals(const store::CongregationDatabase& db) {
-  using store::SlotWords;
-  SheetTotals t;
-  t.new_form = db.new_form();
-  const auto& m = db.month();
-  const int slot = store::MonthSlot(m.report_month_index, m.report_year);
-  for (const store::IndexEntry& e : db.status_list(store::ListType::kActive)) {
-    const store::PublisherRecord& p = db.row(e.row);
-    if (!SlotHasReport(p, slot)) continue;
-    const int code = p.pioneer_code(slot) & 3;
-    if (code == 3) continue;
-    TotalsRow& row = t.rows[static_cast<std::size_t>(code)];
-    const std::uint16_t word = p.word(SlotWords::kStudiesWord, slot);
-    for (TotalsRow* r : {&row, &t.total}) {
-      r->reports += 1;
-      r->placements += p.word(SlotWords::kPlcmts, slot);
-      r->videos += p.word(SlotWords::kVideos, slot);
-      r->quarters += 4 * p.word(SlotWords::kHours, slot) + ((word >> 12) & 3);
-      r->return_visits += p.word(SlotWords::kReturnVisits, slot);
-      r->studies += word & store::studies::kStudiesMask;
-    }
+SheetTotals SheetTotalsFrom(const BranchTotals& t, bool new_form) {
+  SheetTotals s;
+  s.new_form = new_form;
+  for (int k = 0; k < 3; ++k) {
+    TotalsRow& row = s.rows[static_cast<std::size_t>(k)];
+    row.reports = t.at(k, column::kReports);
+    row.placements = t.at(k, column::kPlacements);
+    row.videos = t.at(k, column::kVideos);
+    row.quarters = 4 * t.at(k, column::kHours) + t.at(k, column::kQuarters);
+    row.return_visits = t.at(k, column::kReturnVisits);
+    row.studies = t.at(k, column::kStudies);
+    s.total.reports += row.reports;
+    s.total.placements += row.placements;
+    s.total.videos += row.videos;
+    s.total.quarters += row.quarters;
+    s.total.return_visits += row.return_visits;
+    s.total.studies += row.studies;
   }
-  return t;
+  return s;
 }
 
 std::string HoursText(int quarters) {

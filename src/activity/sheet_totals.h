@@ -1,14 +1,11 @@
 #pragma once
-// The running totals of the open month shown beside the sheet list: reports,
-// publications, videos, hours (with quarter hours), return visits and Bible
-// studies by category (publishers, auxiliary pioneers, regular pioneers) and
-// for the congregation. Special pioneers report to the branch themselves and
-// are left out.
+// The running totals of the open month as the box beside the sheet list
+// shows them: the report to the branch by category, with quarter hours.
 
 #include <array>
 #include <string>
 
-#include "store/congregation_database.h"
+#include "activity/branch_totals.h"
 
 namespace ledra::activity {
 
@@ -27,7 +24,7 @@ struct SheetTotals {
   bool new_form = false;  // publications, videos and return visits are not reported
 };
 
-SheetTotals ComputeSheetTotals(const store::CongregationDatabase& db);
+SheetTotals SheetTotalsFrom(const BranchTotals& t, bool new_form);
 
 // Whole hours and the glyph of the remaining quarters ("12\xBD"), ANSI.
 std::string HoursText(int quarters);

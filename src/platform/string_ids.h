@@ -240,6 +240,13 @@ inline constexpr int kCliMonthNotOpenForEntry = 22301;  // %1 month name
 inline constexpr int kCliNoSuchMonth = 22302;           // %1 number
 inline constexpr int kCliYesOrNo = 22303;               // %1 option
 
+// Report to the branch (22400-22499)
+inline constexpr int kBranchReportTitle = 22400;  // %1 month name
+inline constexpr int kBranchParticipated = 22401;
+inline constexpr int kDesignationPublishers = 22402;
+inline constexpr int kDesignationAuxiliary = 22403;
+inline constexpr int kDesignationPioneers = 22404;
+
 // Backup and restore (24000-24199)
 inline constexpr int kBackupCaption = 24000;
 inline constexpr int kRestoreCaption = 24001;

@@ -285,11 +285,15 @@ TEST_F(Sheets, TheListFiltersByGroupAndByWhatIsMissing) {
 TEST_F(Sheets, TotalsByCategoryWithQuarterHours) {
   auto& db = doc.db();
   db.row(Row(101)).set_word(SlotWords::kStudiesWord, 6, 0x0800 | 2);
+  db.row(Row(101)).set_word(SlotWords::kHours, 6, 10);  // a publisher's hours count nowhere
   db.row(Row(103)).set_word(SlotWords::kHours, 6, 50);
-  db.row(Row(103)).set_word(SlotWords::kStudiesWord, 6, 0x2000 | 0x0800 | 1);
-  db.row(Row(104)).set_word(SlotWords::kHours, 6, 100);  // special pioneer: not counted
-  const SheetTotals t = ComputeSheetTotals(db);
+  db.row(Row(103)).set_word(SlotWords::kStudiesWord, 6, 0x0800 | 1);
+  db.row(Row(104)).set_word(SlotWords::kHours, 6, 100);  // special pioneer: row 3 only
+  BranchTotals b = ComputeBranchTotals(db);
+  b.v[2][column::kQuarters] = 2;  // a half hour kept from older data
+  const SheetTotals t = SheetTotalsFrom(b, db.new_form());
   EXPECT_EQ(t.rows[0].reports, 1);
+  EXPECT_EQ(t.rows[0].quarters, 0);
   EXPECT_EQ(t.rows[2].reports, 1);
   EXPECT_EQ(t.total.reports, 2);
   EXPECT_EQ(t.total.studies, 3);

@@ -117,5 +117,31 @@ TEST_F(SheetCommands, TheListWithItsTotals) {
   EXPECT_TRUE(json::parse(r.out)["lines"].empty());
 }
 
+TEST_F(SheetCommands, TotalsAndSummaryTellTheSameStory) {
+  ASSERT_EQ(Run({"sheet", "--id", "103", "--hours", "50", "--studies", "1"}).code, 0);
+  ASSERT_EQ(Run({"sheet", "--id", "101", "--participated", "yes", "--studies", "2"}).code, 0);
+  CliRun r = Run({"totals"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const json t = json::parse(r.out);
+  EXPECT_EQ(t["branch_totals"][2][2], 50);
+  EXPECT_EQ(t["branch_totals"][0][5], 2);
+  EXPECT_EQ(t["report"]["title"], "Relatório de Novembro para a Filial - 2 Publicadores Ativos");
+  EXPECT_TRUE(t["report"]["rows"][0]["hours"].is_null());
+  EXPECT_EQ(t["report"]["rows"][3]["label"], "Totais");
+  EXPECT_EQ(t["report"]["rows"][3]["count"], 2);
+  EXPECT_EQ(t["report"]["rows"][3]["hours"], 50);
+  EXPECT_EQ(t["report"]["rows"][3]["studies"], 3);
+  // The sheet list kept the open month in the totals card.
+  r = Run({"summary"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const json s = json::parse(r.out);
+  ASSERT_EQ(s["rows"].size(), 72u);
+  EXPECT_EQ(s["rows"][23]["month_counter"], 26 * 12 + 10);
+  EXPECT_EQ(s["rows"][23]["reports"], 1);
+  EXPECT_EQ(s["rows"][23]["active"], 2);
+  EXPECT_EQ(s["rows"][47]["designation"], "Pioneiros Auxiliares");
+  EXPECT_EQ(s["rows"][71]["hours"], 50);
+}
+
 }  // namespace
 }  // namespace ledra::cli

@@ -89,7 +89,7 @@ void SheetListDialog::ShowTotals() {
     delete item->widget();
     delete item;
   }
-  const SheetTotals t = ComputeSheetTotals(doc_.db());
+  const SheetTotals t = SheetTotalsFrom(ComputeBranchTotals(doc_.db()), doc_.db().new_form());
   const int header[] = {str::kTotalsCount, str::kTotalsPlacements,   str::kTotalsVideos,
                         str::kSheetHours,  str::kTotalsReturnVisits, str::kSheetStudies};
   for (int c = 0; c < 6; ++c) totals_->addWidget(new QLabel(qt::Text(header[c])), 0, c + 1);

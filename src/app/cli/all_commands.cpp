@@ -2,10 +2,11 @@
 #include "cli/cli_command.h"
 #include "cli/demo_command.h"
 #include "cli/month_commands.h"
-#include "cli/sheet_commands.h"
 #include "cli/report_command.h"
+#include "cli/sheet_commands.h"
 #include "cli/store_commands.h"
 #include "cli/strings_command.h"
+#include "cli/totals_commands.h"
 
 namespace ledra::cli {
 
@@ -24,6 +25,8 @@ std::vector<std::unique_ptr<CliCommand>> AllCommands() {
   commands.push_back(MakeLateReportsCommand());
   commands.push_back(MakeSheetCommand());
   commands.push_back(MakeSheetsCommand());
+  commands.push_back(MakeTotalsCommand());
+  commands.push_back(MakeSummaryCommand());
   return commands;
 }
 

@@ -191,7 +191,8 @@ class SheetsCommand final : public CliCommand {
                 {"open", activity::ReportMonthOpen(db)},
                 {"groups", groups},
                 {"lines", lines},
-                {"totals", TotalsJson(activity::ComputeSheetTotals(db))}};
+                {"totals", TotalsJson(activity::SheetTotalsFrom(activity::PeekBranchTotals(db),
+                                                                db.new_form()))}};
     *context.out << out.dump(1) << '\n';
     return 0;
   }

@@ -1,0 +1,118 @@
+// `ledra-cli totals` and `summary`: the report to the branch as computed now,
+// and the 24 months the totals card keeps. Both only read.
+
+#include "cli/totals_commands.h"
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+#include <ostream>
+
+#include "activity/branch_totals.h"
+#include "activity/month_calendar.h"
+#include "cli/cli_document.h"
+#include "platform/codepage.h"
+#include "platform/string_ids.h"
+#include "platform/string_table.h"
+
+namespace ledra::cli {
+namespace {
+
+using json = nlohmann::ordered_json;
+using activity::BranchTotals;
+namespace column = activity::column;
+
+std::string Utf8(const std::string& ansi) {
+  return platform::AnsiToUtf8(ansi);
+}
+
+json ReportJson(const store::CongregationDatabase& db, const BranchTotals& t) {
+  const auto active = db.status_list(store::ListType::kActive).size();
+  const std::string title = Strings().Format(str::kBranchReportTitle,
+                                             {activity::MonthName(db.month().report_month_index)}) +
+                            Strings().Format(str::kSheetListCount, {std::to_string(active)}) +
+                            Strings().Get(str::kSheetListActive);
+  json rows = json::array();
+  const int labels[] = {str::kTotalsPublishers, str::kTotalsAuxiliary, str::kTotalsRegular};
+  for (int k = 0; k < 3; ++k) {
+    rows.push_back({{"label", Utf8(Strings().Get(labels[k]))},
+                    {"count", t.at(k, column::kReports)},
+                    {"hours", k == 0 ? json(nullptr) : json(t.at(k, column::kHours))},
+                    {"studies", t.at(k, column::kStudies)}});
+  }
+  rows.push_back({{"label", Utf8(Strings().Get(str::kTotalsLabel))},
+                  {"count", t.Reports()},
+                  {"hours", t.CategoryTotal(column::kHours)},
+                  {"studies", t.CategoryTotal(column::kStudies)}});
+  return {{"title", Utf8(title)}, {"rows", rows}};
+}
+
+class TotalsCommand final : public CliCommand {
+ public:
+  std::string Name() const override { return "totals"; }
+  std::string Description() const override {
+    return "The report to the branch office as computed now (reads only)";
+  }
+  void Configure(CLI::App& command) override {
+    command.add_option("--password", password_, "Password of a protected folder");
+  }
+  int Run(const CliContext& context) override {
+    auto doc = OpenCliDocument(context, CliAccess::kRead, password_);
+    if (!doc) return doc.exit_code();
+    const auto& db = doc->document->db();
+    const BranchTotals t = activity::PeekBranchTotals(db);
+    json table = json::array();
+    for (const auto& row : t.v) table.push_back(row);
+    json out = {{"branch_totals", table}, {"report", ReportJson(db, t)}};
+    *context.out << out.dump(1) << '\n';
+    return 0;
+  }
+
+ private:
+  std::optional<std::string> password_;
+};
+
+class SummaryCommand final : public CliCommand {
+ public:
+  std::string Name() const override { return "summary"; }
+  std::string Description() const override {
+    return "The totals sent to the branch over 24 months, by designation (reads only)";
+  }
+  void Configure(CLI::App& command) override {
+    command.add_option("--password", password_, "Password of a protected folder");
+  }
+  int Run(const CliContext& context) override {
+    auto doc = OpenCliDocument(context, CliAccess::kRead, password_);
+    if (!doc) return doc.exit_code();
+    const int designations[] = {str::kDesignationPublishers, str::kDesignationAuxiliary,
+                                str::kDesignationPioneers};
+    json rows = json::array();
+    for (const activity::SummaryRow& r : activity::SummaryRows(doc->document->db())) {
+      rows.push_back(
+          {{"designation", Utf8(Strings().Get(designations[r.designation]))},
+           {"month_counter", r.counter},
+           {"reports", r.reports},
+           {"publications", r.publications},
+           {"videos", r.videos},
+           {"hours", r.hours},
+           {"return_visits", r.return_visits},
+           {"studies", r.studies},
+           {"active", r.designation == 0 && r.active != 0 ? json(r.active) : json(nullptr)}});
+    }
+    *context.out << json{{"rows", rows}}.dump(1) << '\n';
+    return 0;
+  }
+
+ private:
+  std::optional<std::string> password_;
+};
+
+}  // namespace
+
+std::unique_ptr<CliCommand> MakeTotalsCommand() {
+  return std::make_unique<TotalsCommand>();
+}
+std::unique_ptr<CliCommand> MakeSummaryCommand() {
+  return std::make_unique<SummaryCommand>();
+}
+
+}  // namespace ledra::cli

@@ -1,0 +1,9 @@
+#pragma once
+#include <memory>
+
+#include "cli/cli_command.h"
+
+namespace ledra::cli {
+std::unique_ptr<CliCommand> MakeTotalsCommand();
+std::unique_ptr<CliCommand> MakeSummaryCommand();
+}  // namespace ledra::cli

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include "activity/branch_totals.h"
+#include "activity/late_entry_list.h"
+#include "store/side_tables.h"
+
+namespace ledra::activity {
+namespace {
+
+using store::ListType;
+using store::PublisherRecord;
+using store::SlotWords;
+
+// March 2026 (slot 6) open.
+class BranchTotalsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    db.SetToday(2026, 4, 10);
+    db.header().bytes[store::header::kMonthStates + 2] = 1;
+  }
+  PublisherRecord& Add(std::uint16_t id) {
+    PublisherRecord p;
+    p.set_id(id);
+    EXPECT_TRUE(db.AppendRow(p).ok());
+    db.CountAllLists();
+    db.RebuildIndexes(prompter);
+    return db.row(db.FindRow(id));
+  }
+  static void Report(PublisherRecord& p, int slot, int code, int hours, int studies) {
+    p.set_pioneer_code(slot, static_cast<std::uint8_t>(code));
+    p.set_word(SlotWords::kHours, slot, static_cast<std::uint16_t>(hours));
+    p.set_word(SlotWords::kStudiesWord, slot, static_cast<std::uint16_t>(0x0800 | studies));
+    p.set_word(SlotWords::kPlcmts, slot, 3);
+  }
+  int Card(int row, int c) const {
+    return db.side.totals_card[store::TotalsCardIndex(2, row, c, 0)];
+  }
+  store::CongregationDatabase db;
+  ScriptedPrompter prompter;
+};
+
+TEST_F(BranchTotalsTest, APublishersHoursCountNowhere) {
+  Report(Add(101), 6, 0, 10, 2);
+  const BranchTotals t = ComputeBranchTotals(db);
+  EXPECT_EQ(t.at(0, column::kReports), 1);
+  EXPECT_EQ(t.at(0, column::kStudies), 2);
+  EXPECT_EQ(t.at(0, column::kHours), 0);
+  EXPECT_EQ(t.at(0, column::kPlacements), 0);
+  EXPECT_EQ(t.CategoryTotal(column::kHours), 0);
+  EXPECT_EQ(t.at(0, column::kActive), 1);
+}
+
+TEST_F(BranchTotalsTest, AQueuedLateReportCountsAnUnqueuedOneDoesNot) {
+  PublisherRecord& eva = Add(103);
+  Report(eva, 0, 2, 40, 1);  // January 2026
+  Report(eva, 6, 2, 50, 2);  // March
+  BranchTotals t = ComputeBranchTotals(db);
+  EXPECT_EQ(t.at(2, column::kReports), 1);
+  EXPECT_EQ(t.at(2, column::kHours), 50);
+  QueueLateReport(db, 103, 0);
+  t = ComputeBranchTotals(db);
+  EXPECT_EQ(t.at(2, column::kReports), 2);
+  EXPECT_EQ(t.at(2, column::kHours), 90);
+  EXPECT_EQ(t.Reports(), 2);
+}
+
+TEST_F(BranchTotalsTest, SpecialPioneersInRowThreeFieldMissionariesNowhere) {
+  Report(Add(104), 6, 3, 100, 4);
+  PublisherRecord& fm = Add(105);
+  Report(fm, 6, 2, 70, 3);
+  fm.SetU16(194, store::kAppointmentFieldMissionary);
+  const BranchTotals t = ComputeBranchTotals(db);
+  EXPECT_EQ(t.at(3, column::kReports), 1);
+  EXPECT_EQ(t.at(3, column::kHours), 100);
+  EXPECT_EQ(t.Reports(), 0);
+  EXPECT_EQ(t.at(2, column::kReports), 0);
+  EXPECT_EQ(Card(3, column::kHours), 100);
+  // The summary adds special pioneers to the regular ones.
+  const auto rows = SummaryRows(db);
+  ASSERT_EQ(rows.size(), 72u);
+  EXPECT_EQ(rows[2 * 24 + 23].counter, 26 * 12 + 2);
+  EXPECT_EQ(rows[2 * 24 + 23].hours, 100);
+  EXPECT_EQ(rows[0].counter, 26 * 12 + 2 - 23);
+  EXPECT_EQ(rows[23].active, 2);
+}
+
+TEST_F(BranchTotalsTest, AClosedMonthKeepsItsCard) {
+  PublisherRecord& eva = Add(103);
+  Report(eva, 6, 2, 50, 2);
+  ComputeBranchTotals(db);
+  EXPECT_EQ(Card(2, column::kHours), 50);
+  db.header().bytes[store::header::kMonthStates + 2] = 2;
+  db.row(db.FindRow(103)).set_word(SlotWords::kHours, 6, 60);
+  const BranchTotals t = ComputeBranchTotals(db);
+  EXPECT_EQ(t.at(2, column::kHours), 60);  // on screen
+  EXPECT_EQ(Card(2, column::kHours), 50);  // as sent
+}
+
+TEST_F(BranchTotalsTest, NothingEnteredGivesZeros) {
+  Add(101);
+  const BranchTotals t = ComputeBranchTotals(db);
+  for (int r = 0; r < 4; ++r) {
+    for (int c = 0; c < 9; ++c) {
+      if (!(r == 0 && c == column::kActive)) {
+        EXPECT_EQ(t.at(r, c), 0) << r << "," << c;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace ledra::activity
