@@ -3,7 +3,8 @@
 // margins, where each page starts on the one long strip of pages, and the band
 // of that strip a printed page shows.
 
-#include "reports/canvas.h"
+#include "platform/canvas.h"
+#include "platform/page_band.h"
 
 namespace ledra::reports {
 
@@ -35,18 +36,6 @@ constexpr int TopMargin(int setting_hundredths, int dpi_y) {
 // Top of page p (0, 1, ...) on the strip.
 constexpr int PageTop(int page_height_tenths, int p, int dpi_y, int top_margin) {
   return (page_height_tenths / 10) * p * dpi_y + dpi_y / 4 + top_margin;
-}
-
-// What a printed page (1, 2, ...) shows of the strip.
-struct Band {
-  Rect clip;
-  int shift_y = 0;
-};
-constexpr Band PageBand(int page, int dpi_x, int dpi_y, int page_width_tenths,
-                        int page_height_tenths) {
-  const int band_height = dpi_y * (page_height_tenths / 10);
-  const int width = dpi_x * page_width_tenths / 10;
-  return {{0, band_height * (page - 1), width, band_height * page}, band_height * (page - 1)};
 }
 
 // The geometry of one report drawn on one target.

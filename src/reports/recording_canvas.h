@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "reports/canvas.h"
+#include "platform/canvas.h"
 
 namespace ledra::reports {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/canvas.h"
 #include "platform/clock.h"
-#include "reports/canvas.h"
 #include "reports/page_layout.h"
 #include "reports/report_fonts.h"
 

@@ -1,12 +1,13 @@
 #pragma once
 // The drawing surface every report routine draws on. The screen, print
 // preview, the printer, PDF files and the recording canvas of the tests all
-// implement it, so one routine per report serves every output.
+// implement it, so one routine per report serves every output. It lives here,
+// below both, so that the Qt canvas implements it without knowing the reports.
 
 #include <string>
 #include <string_view>
 
-namespace ledra::reports {
+namespace ledra {
 
 // Pitch-and-family values of a font description.
 namespace pitch {
@@ -70,4 +71,4 @@ class Canvas {
   virtual void EndPage() = 0;
 };
 
-}  // namespace ledra::reports
+}  // namespace ledra
