@@ -46,7 +46,11 @@ void RecordingCanvas::SetFont(const FontSpec& f) {
 }
 
 TextMetrics RecordingCanvas::Metrics() const {
-  const int h = CharHeight(font_);
+  return MetricsOf(font_);
+}
+
+TextMetrics RecordingCanvas::MetricsOf(const FontSpec& font) const {
+  const int h = CharHeight(font);
   return {(h * 23 + 19) / 20, 0, (h + 1) / 2};
 }
 

@@ -51,7 +51,7 @@ class ReportFrame {
   void Use(const FontSpec& screen_font);
 
   // The list geometry: line height from the text font (grid included),
-  // nine inches of lines, margins.
+  // margins, and nine inches of lines planned at kPlanDpi.
   PageFrame ListFrame();
 
   // The report's name, then " - " and the congregation name when set.

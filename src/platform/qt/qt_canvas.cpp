@@ -64,6 +64,13 @@ TextMetrics QtCanvas::Metrics() const {
   return {m.height(), m.leading() > 0 ? m.leading() : 0, m.averageCharWidth()};
 }
 
+TextMetrics QtCanvas::MetricsOf(const FontSpec& font) const {
+  // Apart from the device: a pixel-sized font measures alike on the screen, a
+  // preview and a PDF of any resolution, so they all plan the same pages.
+  const QFontMetrics m(ToQFont(font));
+  return {m.height(), m.leading() > 0 ? m.leading() : 0, m.averageCharWidth()};
+}
+
 int QtCanvas::TextWidth(std::string_view ansi) const {
   return QFontMetrics(painter_.font(), painter_.device()).horizontalAdvance(FromAnsi(ansi));
 }
