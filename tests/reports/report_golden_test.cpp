@@ -20,8 +20,9 @@
 namespace ledra::reports {
 namespace {
 
-const std::filesystem::path kGoldenFolder =
-    std::filesystem::path(__FILE__).parent_path().parent_path() / "golden";
+// Named by the build: __FILE__ is relative to the compiler's folder when
+// ccache rewrites paths, and ctest runs the tests from another one.
+const std::filesystem::path kGoldenFolder = LEDRA_GOLDEN_FOLDER;
 
 std::string Trace(int kind, int group) {
   TempFolder root;
