@@ -56,9 +56,10 @@ class Canvas {
   // Selects a font, already scaled for this target.
   virtual void SetFont(const FontSpec& font) = 0;
   virtual TextMetrics Metrics() const = 0;
-  // Measures a font without selecting it, the same on every target: what
-  // page planning needs.
+  // Measure a font, and a text in it, without selecting it and the same on
+  // every target: what page planning needs.
   virtual TextMetrics MetricsOf(const FontSpec& font) const = 0;
+  virtual int TextWidthOf(const FontSpec& font, std::string_view ansi) const = 0;
   // Width of an ANSI text in the current font.
   virtual int TextWidth(std::string_view ansi) const = 0;
   // Draws an ANSI text with its reference point at (x, y).

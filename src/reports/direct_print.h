@@ -25,6 +25,9 @@ class PageBreakCanvas final : public Canvas {
   void SetFont(const FontSpec& font) override { inner_.SetFont(font); }
   TextMetrics Metrics() const override { return inner_.Metrics(); }
   TextMetrics MetricsOf(const FontSpec& font) const override { return inner_.MetricsOf(font); }
+  int TextWidthOf(const FontSpec& font, std::string_view ansi) const override {
+    return inner_.TextWidthOf(font, ansi);
+  }
   int TextWidth(std::string_view ansi) const override { return inner_.TextWidth(ansi); }
   void Text(int x, int y, std::string_view ansi, HAlign h, VAlign v) override {
     inner_.Text(x, y, ansi, h, v);

@@ -55,7 +55,11 @@ TextMetrics RecordingCanvas::MetricsOf(const FontSpec& font) const {
 }
 
 int RecordingCanvas::TextWidth(std::string_view ansi) const {
-  return static_cast<int>(ansi.size()) * Metrics().average_char_width;
+  return TextWidthOf(font_, ansi);
+}
+
+int RecordingCanvas::TextWidthOf(const FontSpec& font, std::string_view ansi) const {
+  return static_cast<int>(ansi.size()) * MetricsOf(font).average_char_width;
 }
 
 void RecordingCanvas::Text(int x, int y, std::string_view ansi, HAlign h, VAlign v) {

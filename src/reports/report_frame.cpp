@@ -68,11 +68,14 @@ PageFrame ReportFrame::ListFrame() {
   if (f.line_height < 1) f.line_height = 1;
   // Planned apart from the target: its own rounding of the scaled font would
   // fit a line more or less on a page and move every page break after it.
-  const FontSpec plan_font = ScaleToPrinter(env_.fonts.font(FontRole::kText), kPlanDpi, kPlanDpi,
-                                            env_.screen_dpi_x, env_.screen_dpi_y);
   f.lines_per_page =
-      LinesPerPage(kPlanDpi, LineHeight(canvas_.MetricsOf(plan_font), env_.options.grid));
+      LinesPerPage(kPlanDpi, LineHeight(canvas_.MetricsOf(PlanFont()), env_.options.grid));
   return f;
+}
+
+FontSpec ReportFrame::PlanFont() const {
+  return ScaleToPrinter(env_.fonts.font(FontRole::kText), kPlanDpi, kPlanDpi, env_.screen_dpi_x,
+                        env_.screen_dpi_y);
 }
 
 std::string ReportFrame::Title(std::string_view name) const {

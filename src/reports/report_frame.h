@@ -53,6 +53,10 @@ class ReportFrame {
   // The list geometry: line height from the text font (grid included),
   // margins, and nine inches of lines planned at kPlanDpi.
   PageFrame ListFrame();
+  // The text font at kPlanDpi, and the width of a text in it: line breaks
+  // decided with these fall alike on every target.
+  FontSpec PlanFont() const;
+  int PlanTextWidth(std::string_view ansi) const { return canvas_.TextWidthOf(PlanFont(), ansi); }
 
   // The report's name, then " - " and the congregation name when set.
   std::string Title(std::string_view name) const;

@@ -158,6 +158,31 @@ TEST(PhoneList, EveryResolutionBreaksThePagesAlikeAndNoPageIsOnlyHeadings) {
   }
 }
 
+TEST(PhoneList, HouseholdsWrapAlikeOnEveryResolution) {
+  // 150 people in households of eight, first names of 1-9 letters: how the
+  // household lines wrap decides the line count, so it must not follow the
+  // target's text widths (the screen's are a twelfth wider than paper's).
+  std::string file = test::PlainHeader();
+  for (int i = 0; i < 150; ++i) {
+    const auto id = static_cast<std::uint16_t>(200 + i);
+    const auto head = static_cast<std::uint16_t>(200 + i / 8 * 8);
+    const std::string first = "X" + std::string(static_cast<std::size_t>(i % 9), 'x');
+    const std::string last = "P" + std::to_string(100 + i);
+    file += test::PlainPerson({id, first, last, "1", i == 0 ? "9" : "", "", 1,
+                               static_cast<std::uint8_t>(id == head ? 0x04 : 0),
+                               id == head ? std::uint16_t{0} : head});
+  }
+  const auto db = Fixture(file);
+  ReportEnv env;
+  const auto reference = NamesByPage(db, env, 300);
+  ASSERT_GE(reference.size(), 3u);
+  for (const auto& names : reference) EXPECT_FALSE(names.empty());
+  for (const int dpi : {96, 600}) {
+    env.printer_dpi_x = env.printer_dpi_y = dpi == 96 ? 300 : dpi;
+    EXPECT_EQ(NamesByPage(db, env, dpi), reference) << dpi << " dpi";
+  }
+}
+
 TEST(PhoneList, EmptyListHasOnePageWithItsHeader) {
   const auto db = Fixture(test::PlainHeader());
   ReportEnv env;

@@ -71,6 +71,10 @@ TextMetrics QtCanvas::MetricsOf(const FontSpec& font) const {
   return {m.height(), m.leading() > 0 ? m.leading() : 0, m.averageCharWidth()};
 }
 
+int QtCanvas::TextWidthOf(const FontSpec& font, std::string_view ansi) const {
+  return QFontMetrics(ToQFont(font)).horizontalAdvance(FromAnsi(ansi));
+}
+
 int QtCanvas::TextWidth(std::string_view ansi) const {
   return QFontMetrics(painter_.font(), painter_.device()).horizontalAdvance(FromAnsi(ansi));
 }

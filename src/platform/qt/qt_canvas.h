@@ -26,6 +26,7 @@ class QtCanvas final : public Canvas {
   void SetFont(const FontSpec& font) override;
   TextMetrics Metrics() const override;
   TextMetrics MetricsOf(const FontSpec& font) const override;
+  int TextWidthOf(const FontSpec& font, std::string_view ansi) const override;
   int TextWidth(std::string_view ansi) const override;
   void Text(int x, int y, std::string_view ansi, HAlign h, VAlign v) override;
   void Line(int x1, int y1, int x2, int y2, int pen_width) override;
