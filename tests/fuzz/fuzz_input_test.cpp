@@ -28,7 +28,8 @@ TEST(FuzzInput, AFullCapacityMainFileFitsOneInput) {
 TEST(FuzzInput, ShortAndOddInputs) {
   EXPECT_TRUE(SplitInput("").empty());
   EXPECT_TRUE(SplitInput("\x01\x00").empty()) << "an incomplete length field ends the input";
-  const auto cut = SplitInput(Length(100) + "xyz");
+  const std::string short_input = Length(100) + "xyz";  // the parts view the input
+  const auto cut = SplitInput(short_input);
   ASSERT_EQ(cut.size(), 1u);
   EXPECT_EQ(cut[0].second, "xyz") << "a length past the end takes what is left";
   std::string every;
