@@ -11,6 +11,7 @@
 #include "activity/month_dialog_model.h"
 #include "activity/month_lifecycle.h"
 #include "activity/start_month.h"
+#include "app/month_start_copier.h"
 #include "cli/cli_command.h"
 #include "platform/files.h"
 #include "store/demo_congregation.h"
@@ -72,7 +73,8 @@ void StartThroughDocument(benchmark::State& state, bool save) {
     state.ResumeTiming();
     const activity::MonthDialogModel dialog(activity::MonthDialogInputs::From(doc.db()));
     const activity::MonthChoice choice = dialog.Start(doc.db(), false);
-    benchmark::DoNotOptimize(activity::ApplyMonthChoice(doc, choice, prompter).started);
+    benchmark::DoNotOptimize(
+        activity::ApplyMonthChoice(doc, choice, prompter, app::MonthStartCopier(doc)).started);
     if (save) benchmark::DoNotOptimize(doc.SaveCommand(false).ok());
   }
 }

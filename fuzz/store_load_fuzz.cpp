@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "fuzz_input.h"
 #include "platform/files.h"
 #include "platform/prompter.h"
 #include "store/document.h"
@@ -26,6 +28,22 @@ const std::filesystem::path& Folder() {
 
 }  // namespace
 
+// libFuzzer reads its flags after this call. Without a -max_len of the user's
+// it would keep inputs to the largest seed (4 KB when there is none), so a
+// full-capacity main file would never be tried: ask for room for one.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  for (int i = 1; i < *argc; ++i)
+    if (std::string_view((*argv)[i]).starts_with("-max_len=")) return 0;
+  static std::string max_len = "-max_len=" + std::to_string(ledra::fuzz::kMaxInput);
+  static std::vector<char*> args;
+  args.assign(*argv, *argv + *argc);
+  args.push_back(max_len.data());
+  args.push_back(nullptr);
+  *argc += 1;
+  *argv = args.data();
+  return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace ledra;
   platform::SetDurableWrites(false);  // throw-away folders need no fsync
@@ -34,22 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
     std::filesystem::remove_all(entry.path(), ec);
 
-  // The first two bytes choose the split; the files share the rest.
-  std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  const char* names[] = {"tdat9.bin",   "tdat7.bin",   "bkstudy.dat", "tcard.dat", "tlt15.dat",
-                         "varocfg.cfg", "remark9.dat", "xten7.dat",   "emerg.dat", "spneed.dat",
-                         "tappt.dat",   "meetin9.dat", "tinac7.dat",  "oddmo7.dat"};
-  std::size_t at = 0;
-  for (const char* name : names) {
-    if (at + 2 > bytes.size()) break;
-    const std::size_t len =
-        (static_cast<std::uint8_t>(bytes[at]) | (static_cast<std::uint8_t>(bytes[at + 1]) << 8)) *
-        3u;
-    at += 2;
-    const std::string_view part = bytes.substr(at, len);
-    at += part.size();
+  // Length fields choose the split; the files share the rest.
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  for (const auto& [name, part] : fuzz::SplitInput(bytes))
     (void)platform::WriteFileAtomic(folder / name, part);
-  }
 
   FixedClock clock(Date{2026, 12, 8});
   ScriptedPrompter prompter;

@@ -1,8 +1,6 @@
 #include "activity/month_lifecycle.h"
 
 #include "activity/branch_totals.h"
-#include "backup/backup_names.h"
-#include "backup/month_copy.h"
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
 
@@ -16,35 +14,10 @@ std::uint8_t& StateByte(store::CongregationDatabase& db, int month_index) {
   return db.header().bytes[store::header::kMonthStates + static_cast<std::size_t>(month_index)];
 }
 
-void CopyDataFiles(store::Document& doc, const CalendarMonth& month, MonthChoiceOutcome& out) {
-  auto& db = doc.db();
-  const auto& m = db.month();
-  const Date today{m.today_year, m.today_month, m.today_day};
-  Result<backup::MonthCopyOutcome> copied =
-      backup::WriteMonthStartCopy(doc.data_folder(), month.month_index, m.report_year, today);
-  if (!copied) {
-    // The start goes on without its copy; the caller tells the user.
-    out.copy = MonthCopyResult::kFailed;
-    const platform::Path folder =
-        backup::MonthFolder(doc.data_folder(), backup::MonthCopyNumber(month.month_index));
-    out.copy_failure =
-        Message{str::kMonthCopyFailed,
-                Strings().Format(str::kMonthCopyFailed,
-                                 {platform::PathForMessage(folder), copied.error().text})};
-    return;
-  }
-  if (*copied == backup::MonthCopyOutcome::kCopied) {
-    out.copy = MonthCopyResult::kCopied;
-    db.modified = true;
-  } else {
-    out.copy = MonthCopyResult::kKept;
-  }
-}
-
 }  // namespace
 
 MonthChoiceOutcome ApplyMonthChoice(store::Document& doc, const MonthChoice& choice,
-                                    Prompter& prompter) {
+                                    Prompter& prompter, const MonthCopier& copy) {
   MonthChoiceOutcome out;
   if (choice.request == MonthRequest::kCancel) return out;
   auto& db = doc.db();
@@ -57,7 +30,11 @@ MonthChoiceOutcome ApplyMonthChoice(store::Document& doc, const MonthChoice& cho
   }
   if (choice.month.counter() != m.counter) db.MoveReportMonth(choice.month.counter(), prompter);
   if (choice.request == MonthRequest::kStart) {
-    CopyDataFiles(doc, choice.month, out);
+    // A start without its copy still goes on; the caller tells the user.
+    const MonthCopyStep step = copy(choice.month);
+    out.copy = step.result;
+    out.copy_failure = step.failure;
+    if (step.result == MonthCopyResult::kCopied) db.modified = true;
     out.summary = StartMonthRecords(db, choice.month.month_index, choice.month.parity(), prompter);
     out.started = true;
   }

@@ -3,6 +3,7 @@
 // does to the document (moving the ReportMonth, the copy of the data files,
 // the start), closing the open month, and the sheet list's opening rule.
 
+#include <functional>
 #include <optional>
 
 #include "activity/month_dialog_model.h"
@@ -13,6 +14,15 @@
 namespace ledra::activity {
 
 enum class MonthCopyResult { kNone, kCopied, kKept, kFailed };
+
+// The copy of the data files made before a start: made, an existing copy
+// kept, or failed with its message.
+struct MonthCopyStep {
+  MonthCopyResult result = MonthCopyResult::kNone;
+  std::optional<Message> failure;
+};
+// Makes that copy for a start of `month` (the backup subsystem's work).
+using MonthCopier = std::function<MonthCopyStep(const CalendarMonth& month)>;
 
 struct MonthChoiceOutcome {
   bool started = false;
@@ -25,7 +35,7 @@ struct MonthChoiceOutcome {
 // month (with the rows in memory) and a start copies the data files to the
 // month's copy folder and then starts every record. Cancel changes nothing.
 MonthChoiceOutcome ApplyMonthChoice(store::Document& doc, const MonthChoice& choice,
-                                    Prompter& prompter);
+                                    Prompter& prompter, const MonthCopier& copy);
 
 // Whether the ReportMonth is open for entry.
 bool ReportMonthOpen(const store::CongregationDatabase& db);

@@ -16,6 +16,14 @@ Message Text(int id, std::initializer_list<std::string_view> args = {}) {
   return Message{id, Strings().Format(id, args)};
 }
 
+// Takes a set that must not be taken for a backup off the disk.
+void RemoveSet(const platform::Path& set) {
+  std::error_code ec;
+  std::filesystem::remove_all(set, ec);
+  // What cannot go must at least not look usable.
+  if (ec) (void)platform::DeleteFile(set / Strings().Get(str::kFileMain));
+}
+
 }  // namespace
 
 TargetChoice ChooseTarget(const platform::Path& chosen) {
@@ -52,9 +60,7 @@ Result<platform::Path> MakeBackupSet(const platform::Path& data_folder, std::spa
   for (int n : months) plan.AddMonthFolder(data_folder, set, n);
   if (Status s = plan.Run(CopyDirection::kToSet, progress); !s) {
     // An incomplete set must never be taken for a backup.
-    std::error_code ec;
-    std::filesystem::remove_all(set, ec);
-    if (ec) (void)platform::DeleteFile(set / Strings().Get(str::kFileMain));
+    RemoveSet(set);
     return Text(str::kBackupFailed, {s.error().text});
   }
   return set;
@@ -69,9 +75,16 @@ Result<platform::Path> RunBackup(store::Document& document, const platform::Path
   const std::vector<int> months = PastMonthNumbers(document.db().month());
   auto set = MakeBackupSet(data, months, target, when, progress);
   if (!set) return set;
-  if (Status s = AddToHistory(data, {HistoryDateText(when), HistoryPathText(*set)}); !s)
-    return s.error();
-  if (Status s = WriteBackupDone(data, target, when.date); !s) return s.error();
+  // A set the history does not list is found by no restore: it goes, and the
+  // user hears that there is no backup.
+  if (Status s = AddToHistory(data, {HistoryDateText(when), HistoryPathText(*set)}); !s) {
+    RemoveSet(*set);
+    return Text(str::kBackupNotListed, {s.error().text});
+  }
+  // From here the set is complete and listed: only the settings' note of it
+  // can fail, and the message says so.
+  if (Status s = WriteBackupDone(data, target, when.date); !s)
+    return Text(str::kBackupSettingsNotSaved, {platform::PathForMessage(*set), s.error().text});
   return set;
 }
 

@@ -163,6 +163,8 @@ inline constexpr int kDamageNoPeople = 23101;
 inline constexpr int kDamageBlankRecords = 23102;
 inline constexpr int kDamageGarbled = 23103;
 inline constexpr int kDiskFull = 23104;
+inline constexpr int kBackupNotListed = 23200;         // the history could not take the set
+inline constexpr int kBackupSettingsNotSaved = 23201;  // set listed, settings not written
 inline constexpr int kCommandPassword = 32786;
 inline constexpr int kCommandNag = 32850;
 

@@ -123,8 +123,6 @@ void PublisherEditor::SetFirstName(std::string_view text) {
       AutoCapitalises(settings_.auto_cap, doc_.db().language_code))
     s[0] = static_cast<char>(s[0] - 'a' + 'A');
   form_.first = s;
-  if (form_.first.size() + form_.last.size() > kNamesTogetherLimit && !form_.first.empty())
-    form_.first = std::string(1, form_.first[0]) + ".";
 }
 
 void PublisherEditor::SetSurname(std::string_view text) {
@@ -133,6 +131,9 @@ void PublisherEditor::SetSurname(std::string_view text) {
       AutoCapitalises(settings_.auto_cap, doc_.db().language_code))
     s[0] = static_cast<char>(s[0] - 'a' + 'A');
   form_.last = s;
+}
+
+void PublisherEditor::FinishNames() {
   if (form_.first.size() + form_.last.size() > kNamesTogetherLimit && !form_.first.empty())
     form_.first = std::string(1, form_.first[0]) + ".";
 }

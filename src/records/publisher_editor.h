@@ -45,9 +45,13 @@ class PublisherEditor {
   std::uint16_t id() const { return working_.id(); }
   store::Document& doc() { return doc_; }
 
-  // --- typing (rules 1-3) ---
+  // --- typing: each name cut to 14 and capitalised as it is typed ---
   void SetFirstName(std::string_view text);
   void SetSurname(std::string_view text);
+  // A name field was left (or the record is saved): a first name that with the
+  // surname passes 23 characters becomes its initial and a full stop. Never
+  // while typing, where it would cut a name the user is still writing.
+  void FinishNames();
   // --- ticking (rule 4) ---
   void Tick(Box box, bool on);
 

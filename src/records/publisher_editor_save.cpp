@@ -81,6 +81,8 @@ Status PublisherEditor::CheckTexts() const {
 Result<SaveResult> PublisherEditor::Save(const SaveHooks& hooks) {
   if (doc_.read_only()) return SaveResult::kNotSaved;
   if (store::TrimBlanks(form_.last).empty()) return SaveResult::kNotSaved;
+  // Saving straight from a name field (Enter on OK) leaves it too.
+  FinishNames();
   if (Status s = CheckTexts(); !s) return s.error();
   auto& db = doc_.db();
   if (mode_ == EditorMode::kAdd && db.count() >= store::kMaxRecords) {

@@ -8,32 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "platform/canvas.h"
+#include "platform/printer_port.h"
 #include "platform/prompter.h"
-#include "reports/canvas.h"
 
 namespace ledra::reports {
-
-// One document open on a printer.
-class PrintJob {
- public:
-  virtual ~PrintJob() = default;
-  // The canvas of the current page, at the printer's resolution.
-  virtual Canvas& canvas() = 0;
-  // Moves to a fresh sheet.
-  virtual void NewPage() = 0;
-  // Sends the document; false when the printer refused it.
-  virtual bool Finish() = 0;
-};
-
-class PrinterPort {
- public:
-  virtual ~PrinterPort() = default;
-  // Starts a document of that name on the default printer; null when there is
-  // no default printer or it cannot start.
-  virtual std::unique_ptr<PrintJob> OpenDefault(std::string_view document_name) = 0;
-  // Whether a default printer exists at all.
-  virtual bool HasDefault() const = 0;
-};
 
 // A canvas that passes every call on and turns the second and later
 // StartPage into a new sheet of the job.
@@ -45,6 +24,10 @@ class PageBreakCanvas final : public Canvas {
   int dpi_y() const override { return inner_.dpi_y(); }
   void SetFont(const FontSpec& font) override { inner_.SetFont(font); }
   TextMetrics Metrics() const override { return inner_.Metrics(); }
+  TextMetrics MetricsOf(const FontSpec& font) const override { return inner_.MetricsOf(font); }
+  int TextWidthOf(const FontSpec& font, std::string_view ansi) const override {
+    return inner_.TextWidthOf(font, ansi);
+  }
   int TextWidth(std::string_view ansi) const override { return inner_.TextWidth(ansi); }
   void Text(int x, int y, std::string_view ansi, HAlign h, VAlign v) override {
     inner_.Text(x, y, ansi, h, v);

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "reports/canvas.h"
+#include "platform/canvas.h"
 #include "reports/page_layout.h"
 
 namespace ledra::reports {

@@ -3,7 +3,8 @@
 // margins, where each page starts on the one long strip of pages, and the band
 // of that strip a printed page shows.
 
-#include "reports/canvas.h"
+#include "platform/canvas.h"
+#include "platform/page_band.h"
 
 namespace ledra::reports {
 
@@ -20,14 +21,21 @@ constexpr int LineHeight(const TextMetrics& m, bool grid) {
   const int h = m.height + m.external_leading;
   return grid ? h + h / 20 : h;
 }
+// Pages are planned at this resolution whatever the target, so that the
+// screen, the preview, a printer and a PDF of any resolution end their pages at
+// the same entries (each target's own rounding of the font would not).
+inline constexpr int kPlanDpi = 1200;
+
 // Nine inches of lines; at least one so that a huge font still pages.
 constexpr int LinesPerPage(int dpi_y, int line_height) {
   const int lines = line_height > 0 ? dpi_y * 9 / line_height : 1;
   return lines > 0 ? lines : 1;
 }
-// A report of no entries still has one page.
+// Just the pages the entries fill, so no page holds only headings; a report of
+// no entries still has one page.
 constexpr int PageCount(int entries, int columns, int lines_per_page) {
-  return entries / (columns > 0 ? columns : 1) / (lines_per_page > 0 ? lines_per_page : 1) + 1;
+  const int per_page = (columns > 0 ? columns : 1) * (lines_per_page > 0 ? lines_per_page : 1);
+  return entries > 0 ? (entries + per_page - 1) / per_page : 1;
 }
 constexpr int TopMargin(int setting_hundredths, int dpi_y) {
   return setting_hundredths * dpi_y / 100;
@@ -37,18 +45,6 @@ constexpr int PageTop(int page_height_tenths, int p, int dpi_y, int top_margin) 
   return (page_height_tenths / 10) * p * dpi_y + dpi_y / 4 + top_margin;
 }
 
-// What a printed page (1, 2, ...) shows of the strip.
-struct Band {
-  Rect clip;
-  int shift_y = 0;
-};
-constexpr Band PageBand(int page, int dpi_x, int dpi_y, int page_width_tenths,
-                        int page_height_tenths) {
-  const int band_height = dpi_y * (page_height_tenths / 10);
-  const int width = dpi_x * page_width_tenths / 10;
-  return {{0, band_height * (page - 1), width, band_height * page}, band_height * (page - 1)};
-}
-
 // The geometry of one report drawn on one target.
 struct PageFrame {
   int dpi_x = 96;  // working resolution (11/12 of the screen's)
@@ -56,8 +52,8 @@ struct PageFrame {
   int page_height_tenths = kPageHeightTenths;
   int top_margin = 0;
   int left_margin = 0;
-  int line_height = 1;
-  int lines_per_page = 1;
+  int line_height = 1;     // on this target
+  int lines_per_page = 1;  // planned at kPlanDpi, the same on every target
 
   int PageTop(int p) const { return reports::PageTop(page_height_tenths, p, dpi_y, top_margin); }
   // Top of line n of page p.

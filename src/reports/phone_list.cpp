@@ -98,13 +98,15 @@ int DrawPhoneList(ReportFrame& frame, const store::CongregationDatabase& db, int
   // The second column starts 3.75 inches in, so its home phone falls on 6.95.
   const int column_shift = pf.Inches(15, 4);
   const int indent = pf.Inches(1, 5);
+  // Households wrap at the planning resolution: a line more on one target
+  // would move every page break after it.
   const int household_width =
-      (columns == 2 ? pf.Inches(7, 2) : pf.Inches(139, 20)) - indent;  // to the last stop
+      (columns == 2 ? kPlanDpi * 7 / 2 : kPlanDpi * 139 / 20) - kPlanDpi / 5;  // to the last stop
+  auto measure = [&frame](const std::string& t) { return frame.PlanTextWidth(t); };
   std::vector<ListLine> lines;
   for (const PhoneListPerson& p : people) {
     lines.push_back({&p, p.name});
     if (p.household.empty()) continue;
-    auto measure = [&c](const std::string& t) { return c.TextWidth(t); };
     for (std::string& l : WrapNames(p.household, household_width, measure))
       lines.push_back({nullptr, std::move(l)});
   }

@@ -46,12 +46,20 @@ void RecordingCanvas::SetFont(const FontSpec& f) {
 }
 
 TextMetrics RecordingCanvas::Metrics() const {
-  const int h = CharHeight(font_);
+  return MetricsOf(font_);
+}
+
+TextMetrics RecordingCanvas::MetricsOf(const FontSpec& font) const {
+  const int h = CharHeight(font);
   return {(h * 23 + 19) / 20, 0, (h + 1) / 2};
 }
 
 int RecordingCanvas::TextWidth(std::string_view ansi) const {
-  return static_cast<int>(ansi.size()) * Metrics().average_char_width;
+  return TextWidthOf(font_, ansi);
+}
+
+int RecordingCanvas::TextWidthOf(const FontSpec& font, std::string_view ansi) const {
+  return static_cast<int>(ansi.size()) * MetricsOf(font).average_char_width;
 }
 
 void RecordingCanvas::Text(int x, int y, std::string_view ansi, HAlign h, VAlign v) {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "reports/canvas.h"
+#include "platform/canvas.h"
 
 namespace ledra::reports {
 
@@ -22,6 +22,8 @@ class RecordingCanvas final : public Canvas {
   int dpi_y() const override { return dpi_y_; }
   void SetFont(const FontSpec& font) override;
   TextMetrics Metrics() const override;
+  TextMetrics MetricsOf(const FontSpec& font) const override;
+  int TextWidthOf(const FontSpec& font, std::string_view ansi) const override;
   int TextWidth(std::string_view ansi) const override;
   void Text(int x, int y, std::string_view ansi, HAlign h, VAlign v) override;
   void Line(int x1, int y1, int x2, int y2, int pen_width) override;

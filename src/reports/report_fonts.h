@@ -6,8 +6,8 @@
 #include <array>
 #include <string_view>
 
+#include "platform/canvas.h"
 #include "platform/ini_file.h"
-#include "reports/canvas.h"
 
 namespace ledra::reports {
 

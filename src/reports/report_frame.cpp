@@ -66,8 +66,16 @@ PageFrame ReportFrame::ListFrame() {
   f.left_margin = f.dpi_x / 2;
   f.line_height = LineHeight(canvas_.Metrics(), env_.options.grid);
   if (f.line_height < 1) f.line_height = 1;
-  f.lines_per_page = LinesPerPage(f.dpi_y, f.line_height);
+  // Planned apart from the target: its own rounding of the scaled font would
+  // fit a line more or less on a page and move every page break after it.
+  f.lines_per_page =
+      LinesPerPage(kPlanDpi, LineHeight(canvas_.MetricsOf(PlanFont()), env_.options.grid));
   return f;
+}
+
+FontSpec ReportFrame::PlanFont() const {
+  return ScaleToPrinter(env_.fonts.font(FontRole::kText), kPlanDpi, kPlanDpi, env_.screen_dpi_x,
+                        env_.screen_dpi_y);
 }
 
 std::string ReportFrame::Title(std::string_view name) const {

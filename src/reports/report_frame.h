@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/canvas.h"
 #include "platform/clock.h"
-#include "reports/canvas.h"
 #include "reports/page_layout.h"
 #include "reports/report_fonts.h"
 
@@ -51,8 +51,12 @@ class ReportFrame {
   void Use(const FontSpec& screen_font);
 
   // The list geometry: line height from the text font (grid included),
-  // nine inches of lines, margins.
+  // margins, and nine inches of lines planned at kPlanDpi.
   PageFrame ListFrame();
+  // The text font at kPlanDpi, and the width of a text in it: line breaks
+  // decided with these fall alike on every target.
+  FontSpec PlanFont() const;
+  int PlanTextWidth(std::string_view ansi) const { return canvas_.TextWidthOf(PlanFont(), ansi); }
 
   // The report's name, then " - " and the congregation name when set.
   std::string Title(std::string_view name) const;

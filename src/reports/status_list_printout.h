@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "reports/canvas.h"
+#include "platform/canvas.h"
 #include "reports/direct_print.h"
 #include "reports/report_frame.h"
 

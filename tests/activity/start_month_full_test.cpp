@@ -9,6 +9,7 @@
 
 #include "activity/month_dialog_model.h"
 #include "activity/month_lifecycle.h"
+#include "app/month_start_copier.h"
 #include "store/demo_congregation.h"
 #include "store/document.h"
 #include "support/temp_folder.h"
@@ -56,7 +57,8 @@ TEST(StartMonthFull, ChangesOnlyWhatTheStepsName) {
 
   const MonthDialogModel dialog(MonthDialogInputs::From(doc.db()));
   const MonthChoice choice = dialog.Start(doc.db(), false);
-  const MonthChoiceOutcome out = ApplyMonthChoice(doc, choice, prompter);
+  const MonthChoiceOutcome out =
+      ApplyMonthChoice(doc, choice, prompter, app::MonthStartCopier(doc));
   ASSERT_TRUE(out.started);
   const auto& after = doc.db();
   const int slot = 30;

@@ -11,6 +11,7 @@
 #include "platform/file_set_commit.h"
 #include "platform/files.h"
 #include "platform/prompter.h"
+#include "platform/string_ids.h"
 #include "store/document.h"
 
 namespace ledra::backup {
@@ -121,6 +122,46 @@ TEST_F(BackupRestore, ACopyErrorLeavesNoSetBehind) {
   EXPECT_NE(set.error().text.find("Ld9_1432_2026Dec08/"), std::string::npos) << "names the file";
   EXPECT_FALSE(platform::FolderExists(target / "Ld9_1432_2026Dec08"));
   EXPECT_EQ(BackupHistory::Read(data / "buhist.dat").records()[0].path, "");
+}
+
+// The history is what makes a set findable: one it does not list is removed.
+TEST_F(BackupRestore, AHistoryWriteFailureRemovesTheSetAndSaysSo) {
+  for (const platform::FileStep failing :
+       {platform::FileStep::kOpen, platform::FileStep::kWrite, platform::FileStep::kRename}) {
+    platform::SetFaultHook([&](platform::FileStep step, const platform::Path& p) {
+      return step == failing && p.filename().string().starts_with("buhist");
+    });
+    auto set = RunBackup(*doc, target, when, {});
+    platform::SetFaultHook({});
+    ASSERT_FALSE(set.ok()) << static_cast<int>(failing);
+    EXPECT_EQ(set.error().id, str::kBackupNotListed);
+    EXPECT_NE(set.error().text.find("O conjunto foi removido"), std::string::npos);
+    EXPECT_FALSE(platform::FolderExists(target / "Ld9_1432_2026Dec08"))
+        << "no complete but unlisted set is left behind";
+    EXPECT_TRUE(std::filesystem::is_empty(target));
+    EXPECT_EQ(BackupHistory::Read(data / "buhist.dat").records()[0].path, "");
+    EXPECT_FALSE(ReadLastBackup(data).has_value()) << "no backup is noted as done";
+  }
+  // The next try in the same minute is not refused by a leftover.
+  EXPECT_EQ(Backup(), target / "Ld9_1432_2026Dec08");
+}
+
+// Once listed the set stays: a failure to note it in the settings is told as that.
+TEST_F(BackupRestore, ASettingsWriteFailureKeepsTheListedSet) {
+  platform::SetFaultHook([&](platform::FileStep step, const platform::Path& p) {
+    return step == platform::FileStep::kRename && p.filename() == "ledra.ini" &&
+           platform::FileExists(data / "buhist.dat");
+  });
+  auto set = RunBackup(*doc, target, when, {});
+  platform::SetFaultHook({});
+  ASSERT_FALSE(set.ok());
+  EXPECT_EQ(set.error().id, str::kBackupSettingsNotSaved);
+  const platform::Path made = target / "Ld9_1432_2026Dec08";
+  EXPECT_NE(set.error().text.find(platform::PathForMessage(made)), std::string::npos);
+  EXPECT_EQ(*platform::ReadFileIfPresent(made / "tdat9.bin"),
+            *platform::ReadFileIfPresent(data / "tdat9.bin"))
+      << "the set is complete";
+  EXPECT_EQ(BackupHistory::Read(data / "buhist.dat").records()[0].path, made.string());
 }
 
 TEST_F(BackupRestore, RestoreUndoAndUndoOfTheUndo) {

@@ -32,6 +32,8 @@ TEST_F(EditorTest, NamesAreCutCapitalisedAndShortenedTogether) {
   EXPECT_EQ(ed.form().last, "Abcdefghijklmn");
   EXPECT_EQ(ed.form().first, "Maria");
   ed.SetFirstName("Mariana Sofia");  // 13 + 14 > 23
+  EXPECT_EQ(ed.form().first, "Mariana Sofia") << "not while typing";
+  ed.FinishNames();
   EXPECT_EQ(ed.form().first, "M.");
   EXPECT_FALSE(AutoCapitalises(true, "french"));
   EXPECT_FALSE(AutoCapitalises(true, "Ukr"));
@@ -45,7 +47,37 @@ TEST_F(EditorTest, FiveAndNineteenLettersReduceTheFirstNameToItsInitial) {
   // Names typed elsewhere (the limit of 14 applies to typing) still obey the 23 rule.
   ed.mutable_form().last = "Abcdefghijklmnopqrs";
   ed.SetFirstName("Pedro");
+  ed.FinishNames();
   EXPECT_EQ(ed.form().first, "P.");
+}
+
+TEST_F(EditorTest, TypingAFirstNameKeepsEveryLetterUntilTheFieldIsLeft) {
+  OpenDefault();
+  PublisherEditor ed(doc, settings, prompter, EditorMode::kAdd);
+  ed.SetSurname("Vasconcelosabc");  // 14 letters
+  const std::string name = "maximiliano";
+  for (std::size_t n = 1; n <= name.size(); ++n) {
+    ed.SetFirstName(name.substr(0, n));
+    EXPECT_EQ(ed.form().first.size(), n) << "after " << n << " letters";
+  }
+  EXPECT_EQ(ed.form().first, "Maximiliano");
+  ed.SetSurname("Vasconcelosab");  // editing the surname does not shorten either
+  EXPECT_EQ(ed.form().first, "Maximiliano");
+  ed.FinishNames();
+  EXPECT_EQ(ed.form().first, "M.") << "11 + 13 > 23";
+  ed.SetFirstName("Maximilian");  // 10 + 13 = 23 fits
+  ed.FinishNames();
+  EXPECT_EQ(ed.form().first, "Maximilian");
+}
+
+TEST_F(EditorTest, SavingStraightFromANameFieldShortensAsLeavingItWould) {
+  OpenDefault();
+  PublisherEditor ed(doc, settings, prompter, EditorMode::kAdd);
+  ed.SetFirstName("Maximiliano");
+  ed.SetSurname("Vasconcelosabc");
+  ASSERT_TRUE(ed.Save(hooks).ok());
+  EXPECT_EQ(ed.form().first, "M.");
+  EXPECT_EQ(ed.working().fname(), "M.");
 }
 
 TEST_F(EditorTest, CheckBoxesExcludeEachOther) {

@@ -20,9 +20,12 @@ TEST(PageLayout, GridGrowsTheLineAndLinesPerPageFollow) {
 TEST(PageLayout, PageCountAndEmptyReports) {
   EXPECT_EQ(PageCount(0, 1, 40), 1);
   EXPECT_EQ(PageCount(39, 1, 40), 1);
-  EXPECT_EQ(PageCount(40, 1, 40), 2) << "a full page counts one more, as the frame always has";
+  EXPECT_EQ(PageCount(40, 1, 40), 1) << "a full page needs no page of headings after it";
+  EXPECT_EQ(PageCount(41, 1, 40), 2);
+  EXPECT_EQ(PageCount(80, 2, 40), 1);
+  EXPECT_EQ(PageCount(81, 2, 40), 2);
   EXPECT_EQ(PageCount(100, 2, 40), 2);
-  EXPECT_EQ(PageCount(5, 0, 0), 6) << "degenerate columns and lines do not divide by zero";
+  EXPECT_EQ(PageCount(5, 0, 0), 5) << "degenerate columns and lines do not divide by zero";
 }
 
 TEST(PageLayout, MarginsAndPageTops) {

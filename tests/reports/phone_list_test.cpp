@@ -95,7 +95,8 @@ TEST(PhoneList, OneColumnPositions) {
 }
 
 TEST(PhoneList, TwoColumnsSplitTheLinesOfAPage) {
-  // 60 publishers with home phones only: two columns of 58 lines at 300 dpi.
+  // 60 publishers with home phones only: two columns of 57 lines, planned from
+  // the text font at 1200 dpi (-162: lines of 187, 10800 / 187 = 57).
   std::string file = test::PlainHeader();
   for (int i = 0; i < 60; ++i) {
     const std::string last = "P" + std::to_string(100 + i);
@@ -104,18 +105,82 @@ TEST(PhoneList, TwoColumnsSplitTheLinesOfAPage) {
   const auto db = Fixture(file);
   ReportEnv env;
   RecordingCanvas c(300, 300);
-  ASSERT_EQ(DrawReport(c, env, db, 50, 0), 1) << "60 / 2 / 58 + 1";
+  ASSERT_EQ(DrawReport(c, env, db, 50, 0), 1);
   const auto texts = TextsAt(c, "text");
   auto has = [&](std::string_view t) {
     return std::find(texts.begin(), texts.end(), t) != texts.end();
   };
   EXPECT_TRUE(has("text 150 317 left top \"P100, X\""));
-  EXPECT_TRUE(has("text 150 2939 left top \"P157, X\"")) << "line 59 ends the first column";
-  EXPECT_TRUE(has("text 1275 317 left top \"P158, X\"")) << "3.75 inches in";
+  EXPECT_TRUE(has("text 150 2893 left top \"P156, X\"")) << "line 58 ends the first column";
+  EXPECT_TRUE(has("text 1275 317 left top \"P157, X\"")) << "3.75 inches in";
   EXPECT_TRUE(has("text 2235 317 right top \"1\""));
   EXPECT_TRUE(has("text 1060 271 right top \"Casa\""));
   EXPECT_TRUE(has("text 2185 271 right top \"Casa\""));
   EXPECT_FALSE(has("text 1660 271 right top \"Celular\""));
+}
+
+// The names on each page of a list drawn at `dpi`, read back from the trace.
+std::vector<std::vector<std::string>> NamesByPage(const store::CongregationDatabase& db,
+                                                  const ReportEnv& env, int dpi) {
+  RecordingCanvas c(dpi, dpi);
+  const int pages = DrawReport(c, env, db, 50, 0).value_or(0);
+  std::vector<std::vector<std::string>> by_page(static_cast<std::size_t>(pages));
+  for (const auto& l : c.lines()) {
+    const auto quote = l.find(" left top \"P");
+    if (!l.starts_with("text ") || quote == std::string::npos) continue;
+    const int y = std::stoi(l.substr(l.find(' ', 5) + 1));
+    const auto page = static_cast<std::size_t>(y / (11 * dpi));
+    if (page >= by_page.size()) by_page.resize(page + 1);
+    by_page[page].push_back(l.substr(quote + 10));
+  }
+  return by_page;
+}
+
+TEST(PhoneList, EveryResolutionBreaksThePagesAlikeAndNoPageIsOnlyHeadings) {
+  // 116 people in two columns: 2 x 58 lines filled a 300-dpi page exactly and
+  // left a second page of headings, while the screen fitted 57 lines a column.
+  std::string file = test::PlainHeader();
+  for (int i = 0; i < 116; ++i) {
+    const std::string last = "P" + std::to_string(100 + i);
+    file += test::PlainPerson({static_cast<std::uint16_t>(200 + i), "X", last, "1", "", "", 1});
+  }
+  const auto db = Fixture(file);
+  for (const bool grid : {false, true}) {
+    ReportEnv env;
+    env.options.grid = grid;
+    const auto reference = NamesByPage(db, env, 300);
+    ASSERT_EQ(reference.size(), 2u) << "grid " << grid;
+    for (const auto& names : reference) EXPECT_FALSE(names.empty()) << "grid " << grid;
+    for (const int dpi : {72, 96, 150, 600, 1200}) {
+      env.printer_dpi_x = env.printer_dpi_y = dpi == 96 ? 300 : dpi;
+      EXPECT_EQ(NamesByPage(db, env, dpi), reference) << dpi << " dpi, grid " << grid;
+    }
+  }
+}
+
+TEST(PhoneList, HouseholdsWrapAlikeOnEveryResolution) {
+  // 150 people in households of eight, first names of 1-9 letters: how the
+  // household lines wrap decides the line count, so it must not follow the
+  // target's text widths (the screen's are a twelfth wider than paper's).
+  std::string file = test::PlainHeader();
+  for (int i = 0; i < 150; ++i) {
+    const auto id = static_cast<std::uint16_t>(200 + i);
+    const auto head = static_cast<std::uint16_t>(200 + i / 8 * 8);
+    const std::string first = "X" + std::string(static_cast<std::size_t>(i % 9), 'x');
+    const std::string last = "P" + std::to_string(100 + i);
+    file += test::PlainPerson({id, first, last, "1", i == 0 ? "9" : "", "", 1,
+                               static_cast<std::uint8_t>(id == head ? 0x04 : 0),
+                               id == head ? std::uint16_t{0} : head});
+  }
+  const auto db = Fixture(file);
+  ReportEnv env;
+  const auto reference = NamesByPage(db, env, 300);
+  ASSERT_GE(reference.size(), 3u);
+  for (const auto& names : reference) EXPECT_FALSE(names.empty());
+  for (const int dpi : {96, 600}) {
+    env.printer_dpi_x = env.printer_dpi_y = dpi == 96 ? 300 : dpi;
+    EXPECT_EQ(NamesByPage(db, env, dpi), reference) << dpi << " dpi";
+  }
 }
 
 TEST(PhoneList, EmptyListHasOnePageWithItsHeader) {

@@ -20,7 +20,9 @@
 namespace ledra::reports {
 namespace {
 
-const std::filesystem::path kGoldenFolder = std::filesystem::path(LEDRA_TEST_SOURCE_DIR) / "golden";
+// Named by the build: __FILE__ is relative to the compiler's folder when
+// ccache rewrites paths, and ctest runs the tests from another one.
+const std::filesystem::path kGoldenFolder = LEDRA_GOLDEN_FOLDER;
 
 std::string Trace(int kind, int group) {
   TempFolder root;

@@ -10,6 +10,7 @@
 #include "activity/late_reports.h"
 #include "activity/month_dialog_model.h"
 #include "activity/month_lifecycle.h"
+#include "app/month_start_copier.h"
 #include "cli/cli_document.h"
 #include "platform/codepage.h"
 #include "platform/string_ids.h"
@@ -147,8 +148,8 @@ class MonthCommand final : public CliCommand {
       }
       choice = dialog.Start(db, early_);
     }
-    const activity::MonthChoiceOutcome outcome =
-        activity::ApplyMonthChoice(document, choice, *doc->prompter);
+    const activity::MonthChoiceOutcome outcome = activity::ApplyMonthChoice(
+        document, choice, *doc->prompter, app::MonthStartCopier(document));
     if (outcome.copy_failure) PrintAnsi(*context.err, outcome.copy_failure->text);
     activity::OpenSheetList(db);
     json out;

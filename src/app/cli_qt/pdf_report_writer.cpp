@@ -22,7 +22,7 @@ Status WritePdf(const reports::ReportEnv& env, const store::CongregationDatabase
     app = std::make_unique<QGuiApplication>(argc, argv);
   }
   return qt::WriteReportPdf(QString::fromStdString(file.string()), env.printer_dpi_x,
-                            env.page_height_tenths, [&](reports::Canvas& canvas) {
+                            reports::kPageWidthTenths, env.page_height_tenths, [&](Canvas& canvas) {
                               return reports::DrawReport(canvas, env, db, kind, group).value_or(1);
                             });
 }

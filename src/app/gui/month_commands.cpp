@@ -8,6 +8,7 @@
 #include "activity/month_lifecycle.h"
 #include "activity/ui/month_dialog.h"
 #include "activity/ui/sheet_list_dialog.h"
+#include "app/month_start_copier.h"
 #include "document_menus.h"
 #include "main_window.h"
 #include "platform/qt/qt_text.h"
@@ -45,7 +46,7 @@ void MonthCommands::OpenReportSheets() {
     const activity::MonthChoice choice = activity::ui::RunMonthDialog(db, prompter_, &window_);
     if (choice.request == activity::MonthRequest::kCancel) return;
     const activity::MonthChoiceOutcome outcome =
-        activity::ApplyMonthChoice(document_, choice, prompter_);
+        activity::ApplyMonthChoice(document_, choice, prompter_, app::MonthStartCopier(document_));
     // A month without its copy still starts; only the past-month view lacks it.
     if (outcome.copy_failure) qWarning("%s", qPrintable(qt::FromAnsi(outcome.copy_failure->text)));
     if (outcome.started) {

@@ -77,7 +77,7 @@ ReportCommands::ReportCommands(MainWindow& window, store::Document& document,
   stack_ = new QStackedWidget(&window);
   panel_ = new ActionPanel(stack_);
   view_ = new ReportView(
-      model_, [this](reports::Canvas& c) { return Draw(c, false); }, stack_);
+      model_, [this](Canvas& c) { return Draw(c, false); }, stack_);
   stack_->addWidget(panel_);
   stack_->addWidget(view_);
   window.setCentralWidget(stack_);
@@ -229,7 +229,7 @@ reports::ReportEnv ReportCommands::Env(bool printed) const {
   return env;
 }
 
-int ReportCommands::Draw(reports::Canvas& canvas, bool printed) {
+int ReportCommands::Draw(Canvas& canvas, bool printed) {
   const reports::ReportEnv env = Env(printed);
   return reports::DrawReport(canvas, env, document_.db(), model_.kind(), model_.selected_group())
       .value_or(1);
@@ -254,7 +254,7 @@ void ReportCommands::Print(bool preview) {
       if (started) target->newPage();
       started = true;
       const int pages = qt::PaintBand(painter, dpi, dpi, model_.PrintBand(*page, dpi, dpi),
-                                      [this](reports::Canvas& c) { return Draw(c, true); });
+                                      [this](Canvas& c) { return Draw(c, true); });
       model_.set_page_count(pages);
     }
   };
@@ -295,8 +295,8 @@ void ReportCommands::SaveAsPdf(QString file) {
     if (!file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) file += QStringLiteral(".pdf");
   }
   const Status status =
-      qt::WriteReportPdf(file, model_.printer_dpi_x(), model_.page_height_tenths(),
-                         [this](reports::Canvas& c) { return Draw(c, true); });
+      qt::WriteReportPdf(file, model_.printer_dpi_x(), model_.page_width_tenths(),
+                         model_.page_height_tenths(), [this](Canvas& c) { return Draw(c, true); });
   if (!status.ok()) prompter_.Inform(Strings().Format(kPdfFailed, {qt::ToAnsi(file)}));
 }
 

@@ -47,7 +47,7 @@ class ReportCommands : public QObject {
   void UpdateActions();
   void ChangeFont(reports::FontRole role);
   reports::ReportEnv Env(bool printed) const;
-  int Draw(reports::Canvas& canvas, bool printed);
+  int Draw(Canvas& canvas, bool printed);
   std::optional<int> AskGroup();
 
   MainWindow& window_;

@@ -14,7 +14,7 @@ class ReportView : public QAbstractScrollArea {
 
  public:
   // `draw` draws the current report's strip and returns its page count.
-  using Drawer = std::function<int(reports::Canvas& canvas)>;
+  using Drawer = std::function<int(Canvas& canvas)>;
   ReportView(reports::ReportViewModel& model, Drawer draw, QWidget* parent = nullptr);
 
   // After the report or its settings changed: redraw and resize the strip.

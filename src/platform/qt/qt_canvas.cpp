@@ -20,7 +20,7 @@ void InstallFontSubstitutes() {
   (void)installed;
 }
 
-QFont ToQFont(const reports::FontSpec& desc) {
+QFont ToQFont(const FontSpec& desc) {
   InstallFontSubstitutes();
   QFont font(FromAnsi(desc.face));
   // A negative height is the character height; a positive one includes the
@@ -31,12 +31,12 @@ QFont ToQFont(const reports::FontSpec& desc) {
   font.setItalic(desc.italic);
   font.setUnderline(desc.underline);
   const int family = desc.pitch_and_family & 0xF0;
-  if ((desc.pitch_and_family & 0x03) == reports::pitch::kFixed) {
+  if ((desc.pitch_and_family & 0x03) == pitch::kFixed) {
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
-  } else if (family == reports::pitch::kRoman) {
+  } else if (family == pitch::kRoman) {
     font.setStyleHint(QFont::Serif);
-  } else if (family == reports::pitch::kModern) {
+  } else if (family == pitch::kModern) {
     font.setStyleHint(QFont::TypeWriter);
   } else {
     font.setStyleHint(QFont::SansSerif);
@@ -55,26 +55,37 @@ QtCanvas::QtCanvas(QPainter& painter, int dpi_x, int dpi_y)
   painter_.setBrush(Qt::NoBrush);
 }
 
-void QtCanvas::SetFont(const reports::FontSpec& font) {
+void QtCanvas::SetFont(const FontSpec& font) {
   painter_.setFont(ToQFont(font));
 }
 
-reports::TextMetrics QtCanvas::Metrics() const {
+TextMetrics QtCanvas::Metrics() const {
   const QFontMetrics m(painter_.font(), painter_.device());
   return {m.height(), m.leading() > 0 ? m.leading() : 0, m.averageCharWidth()};
+}
+
+TextMetrics QtCanvas::MetricsOf(const FontSpec& font) const {
+  // Apart from the device: a pixel-sized font measures alike on the screen, a
+  // preview and a PDF of any resolution, so they all plan the same pages.
+  const QFontMetrics m(ToQFont(font));
+  return {m.height(), m.leading() > 0 ? m.leading() : 0, m.averageCharWidth()};
+}
+
+int QtCanvas::TextWidthOf(const FontSpec& font, std::string_view ansi) const {
+  return QFontMetrics(ToQFont(font)).horizontalAdvance(FromAnsi(ansi));
 }
 
 int QtCanvas::TextWidth(std::string_view ansi) const {
   return QFontMetrics(painter_.font(), painter_.device()).horizontalAdvance(FromAnsi(ansi));
 }
 
-void QtCanvas::Text(int x, int y, std::string_view ansi, reports::HAlign h, reports::VAlign v) {
+void QtCanvas::Text(int x, int y, std::string_view ansi, HAlign h, VAlign v) {
   const QString text = FromAnsi(ansi);
   const QFontMetrics m(painter_.font(), painter_.device());
   const int width = m.horizontalAdvance(text);
-  if (h == reports::HAlign::kRight) x -= width;
-  if (h == reports::HAlign::kCenter) x -= width / 2;
-  const int baseline = v == reports::VAlign::kTop ? y + m.ascent() : y - m.descent();
+  if (h == HAlign::kRight) x -= width;
+  if (h == HAlign::kCenter) x -= width / 2;
+  const int baseline = v == VAlign::kTop ? y + m.ascent() : y - m.descent();
   painter_.drawText(QPoint(x, baseline), text);
 }
 
@@ -89,13 +100,13 @@ void QtCanvas::Line(int x1, int y1, int x2, int y2, int pen_width) {
   SetPen(1);
 }
 
-void QtCanvas::Rectangle(const reports::Rect& r, int pen_width) {
+void QtCanvas::Rectangle(const Rect& r, int pen_width) {
   SetPen(pen_width);
   painter_.drawRect(QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)));
   SetPen(1);
 }
 
-void QtCanvas::SetClip(const reports::Rect& r) {
+void QtCanvas::SetClip(const Rect& r) {
   clip_ = r;
   ApplyClip();
 }

@@ -11,7 +11,7 @@
 namespace ledra::qt {
 namespace {
 
-class QtPrintJob final : public reports::PrintJob {
+class QtPrintJob final : public PrintJob {
  public:
   // `printer` is set up but not yet painted on.
   explicit QtPrintJob(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {}
@@ -22,7 +22,7 @@ class QtPrintJob final : public reports::PrintJob {
     canvas_.emplace(painter_, dpi, dpi);
     return true;
   }
-  reports::Canvas& canvas() override { return *canvas_; }
+  Canvas& canvas() override { return *canvas_; }
   void NewPage() override { printer_->newPage(); }
   bool Finish() override { return painter_.end(); }
 
@@ -38,7 +38,7 @@ bool QtPrinterPort::HasDefault() const {
   return !pdf_file_.isEmpty() || !QPrinterInfo::defaultPrinter().isNull();
 }
 
-std::unique_ptr<reports::PrintJob> QtPrinterPort::OpenDefault(std::string_view document_name) {
+std::unique_ptr<PrintJob> QtPrinterPort::OpenDefault(std::string_view document_name) {
   std::unique_ptr<QPrinter> printer;
   if (pdf_file_.isEmpty()) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
@@ -55,13 +55,6 @@ std::unique_ptr<reports::PrintJob> QtPrinterPort::OpenDefault(std::string_view d
   auto job = std::make_unique<QtPrintJob>(std::move(printer));
   if (!job->Start()) return nullptr;
   return job;
-}
-
-reports::DirectPrintOutcome PrintDirect(Prompter& prompter,
-                                        const reports::DirectPrintRequest& request,
-                                        const reports::PageDrawer& draw) {
-  QtPrinterPort port;
-  return reports::PrintDirect(port, prompter, request, draw);
 }
 
 }  // namespace ledra::qt

@@ -9,8 +9,7 @@
 
 namespace ledra::qt {
 
-int PaintBand(QPainter& painter, int dpi_x, int dpi_y, const reports::Band& band,
-              const StripDrawer& draw) {
+int PaintBand(QPainter& painter, int dpi_x, int dpi_y, const Band& band, const StripDrawer& draw) {
   painter.save();
   painter.resetTransform();
   QtCanvas canvas(painter, dpi_x, dpi_y);
@@ -21,7 +20,7 @@ int PaintBand(QPainter& painter, int dpi_x, int dpi_y, const reports::Band& band
   return pages < 1 ? 1 : pages;
 }
 
-Status WriteReportPdf(const QString& file, int dpi, int page_height_tenths,
+Status WriteReportPdf(const QString& file, int dpi, int page_width_tenths, int page_height_tenths,
                       const StripDrawer& draw) {
   QPdfWriter writer(file);
   writer.setResolution(dpi);
@@ -33,8 +32,7 @@ Status WriteReportPdf(const QString& file, int dpi, int page_height_tenths,
   int pages = 1;
   for (int page = 1; page <= pages; ++page) {
     if (page > 1) writer.newPage();
-    const reports::Band band =
-        reports::PageBand(page, dpi, dpi, reports::kPageWidthTenths, page_height_tenths);
+    const Band band = PageBand(page, dpi, dpi, page_width_tenths, page_height_tenths);
     pages = PaintBand(painter, dpi, dpi, band, draw);
   }
   if (!painter.end()) return Message{20935, ToAnsi(Text(20935))};

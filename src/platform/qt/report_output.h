@@ -6,22 +6,22 @@
 #include <QString>
 #include <functional>
 
+#include "platform/canvas.h"
+#include "platform/page_band.h"
 #include "platform/result.h"
-#include "reports/canvas.h"
-#include "reports/page_layout.h"
 
 namespace ledra::qt {
 
 // Draws the whole strip on a canvas and returns its page count.
-using StripDrawer = std::function<int(reports::Canvas& canvas)>;
+using StripDrawer = std::function<int(Canvas& canvas)>;
 
 // Paints one band with a fresh transform; returns the report's page count.
-int PaintBand(QPainter& painter, int dpi_x, int dpi_y, const reports::Band& band,
-              const StripDrawer& draw);
+int PaintBand(QPainter& painter, int dpi_x, int dpi_y, const Band& band, const StripDrawer& draw);
 
-// Writes every page of the report into a PDF file of Letter pages at `dpi`.
-// The failure carries the message shown to the user.
-Status WriteReportPdf(const QString& file, int dpi, int page_height_tenths,
+// Writes every page of the report into a PDF file of Letter pages at `dpi`,
+// each showing its band of the strip. The failure carries the message shown
+// to the user.
+Status WriteReportPdf(const QString& file, int dpi, int page_width_tenths, int page_height_tenths,
                       const StripDrawer& draw);
 
 }  // namespace ledra::qt

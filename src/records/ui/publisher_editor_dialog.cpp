@@ -45,6 +45,11 @@ PublisherEditorDialog::PublisherEditorDialog(PublisherEditor& editor, PublisherC
   Push();
 }
 
+PublisherEditorDialog::~PublisherEditorDialog() {
+  // The focus leaving a name field as the widgets go is no edit to finish.
+  for (QLineEdit* name : {first, last}) name->disconnect(this);
+}
+
 void PublisherEditorDialog::Build() {
   auto* grid = new QGridLayout(this);
   int row = 0;
@@ -131,6 +136,14 @@ void PublisherEditorDialog::Build() {
     editor_.SetSurname(qt::ToAnsi(t));
     Push();
   });
+  // The shortening of a long first name waits until the user leaves the field.
+  for (QLineEdit* name : {first, last}) {
+    connect(name, &QLineEdit::editingFinished, this, [this] {
+      Pull();
+      editor_.FinishNames();
+      Push();
+    });
+  }
 
   auto button = [&](int caption) { return new QPushButton(qt::Text(caption), this); };
   household = new QPushButton(this);

@@ -24,6 +24,7 @@ class PublisherEditorDialog : public QDialog {
  public:
   PublisherEditorDialog(PublisherEditor& editor, PublisherChooser* chooser, Prompter& prompter,
                         QWidget* parent = nullptr);
+  ~PublisherEditorDialog() override;
 
   // Widgets by role, for keyboard order and tests.
   QLineEdit* first = nullptr;

@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-#include "reports/canvas.h"
+#include "platform/canvas.h"
 
 class QWidget;
 

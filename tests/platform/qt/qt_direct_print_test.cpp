@@ -6,6 +6,7 @@
 #include "platform/qt/qt_direct_print.h"
 #include "platform/string_table.h"
 #include "reports/status_list_printout.h"
+#include "reports/ui/default_printer.h"
 
 namespace ledra::qt {
 
@@ -19,7 +20,7 @@ class QtDirectPrintTest : public QObject {
     ScriptedPrompter prompter;
     bool drawn = false;
     const auto outcome =
-        PrintDirect(prompter, {"Lista", {}, 96, 96}, [&](reports::Canvas&) { drawn = true; });
+        reports::ui::PrintDirect(prompter, {"Lista", {}, 96, 96}, [&](Canvas&) { drawn = true; });
     QCOMPARE(outcome, reports::DirectPrintOutcome::kNoPrinter);
     QVERIFY(!drawn);
     QCOMPARE(prompter.shown.size(), std::size_t{1});

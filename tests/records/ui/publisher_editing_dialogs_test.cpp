@@ -118,6 +118,30 @@ class PublisherEditingDialogsTest : public QObject {
     QCOMPARE(dialog.first->text(), QStringLiteral("Ana"));
     QVERIFY(dialog.remove->isVisible());
   }
+
+  void LongFirstNameIsShortenedWhenTheFieldIsLeftNotWhileTyping() {
+    WriteData(test::HeaderRecord(23) + test::PersonRecord(23, 101, "Ana", "Vasconcelosabc"));
+    FixedClock clock(Date{2026, 1, 8});
+    ScriptedPrompter prompter;
+    store::Document doc(Folder(), clock, prompter);
+    QCOMPARE(doc.Open({}), store::OpenOutcome::kOpened);
+    store::Settings settings;
+    records::PublisherEditor editor(doc, settings, prompter, records::EditorMode::kEdit,
+                                    doc.db().FindRow(101));
+    records::ui::PublisherEditorDialog dialog(editor, nullptr, prompter);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    dialog.first->setFocus();
+    dialog.first->selectAll();
+    // 11 letters with a 14-letter surname pass 23, yet every letter stays while typing.
+    QTest::keyClicks(dialog.first, "maximiliano");
+    QCOMPARE(dialog.first->text(), QStringLiteral("Maximiliano"));
+    QCOMPARE(editor.form().first, std::string("Maximiliano"));
+    QTest::keyClick(dialog.first, Qt::Key_Tab);
+    QVERIFY(dialog.focusWidget() != dialog.first);
+    QCOMPARE(dialog.first->text(), QStringLiteral("M."));
+    QCOMPARE(editor.form().first, std::string("M."));
+  }
 };
 
 QTEST_MAIN(PublisherEditingDialogsTest)

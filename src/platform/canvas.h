@@ -1,12 +1,13 @@
 #pragma once
 // The drawing surface every report routine draws on. The screen, print
 // preview, the printer, PDF files and the recording canvas of the tests all
-// implement it, so one routine per report serves every output.
+// implement it, so one routine per report serves every output. It lives here,
+// below both, so that the Qt canvas implements it without knowing the reports.
 
 #include <string>
 #include <string_view>
 
-namespace ledra::reports {
+namespace ledra {
 
 // Pitch-and-family values of a font description.
 namespace pitch {
@@ -55,6 +56,10 @@ class Canvas {
   // Selects a font, already scaled for this target.
   virtual void SetFont(const FontSpec& font) = 0;
   virtual TextMetrics Metrics() const = 0;
+  // Measure a font, and a text in it, without selecting it and the same on
+  // every target: what page planning needs.
+  virtual TextMetrics MetricsOf(const FontSpec& font) const = 0;
+  virtual int TextWidthOf(const FontSpec& font, std::string_view ansi) const = 0;
   // Width of an ANSI text in the current font.
   virtual int TextWidth(std::string_view ansi) const = 0;
   // Draws an ANSI text with its reference point at (x, y).
@@ -70,4 +75,4 @@ class Canvas {
   virtual void EndPage() = 0;
 };
 
-}  // namespace ledra::reports
+}  // namespace ledra
