@@ -10,6 +10,9 @@
 
 #include "activity/month_dialog_model.h"
 #include "activity/month_lifecycle.h"
+#include "activity/report_sheet.h"
+#include "activity/sheet_list.h"
+#include "activity/sheet_totals.h"
 #include "activity/start_month.h"
 #include "app/month_start_copier.h"
 #include "cli/cli_command.h"
@@ -105,6 +108,36 @@ void BM_CliMonthStart(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CliMonthStart)->Unit(benchmark::kMillisecond);
+
+// One sheet on the full folder: opening it, typing a report, OK (which
+// recomputes the month's totals) and the list with its totals box again;
+// the file save is apart.
+void BM_SheetOpenSaveRefresh(benchmark::State& state) {
+  TempFolder scratch;
+  ScriptedPrompter prompter;
+  const platform::Path folder = FreshCopy(scratch.path() / "work");
+  store::Document doc(folder, kClock, prompter);
+  doc.Open({});
+  const activity::MonthDialogModel dialog(activity::MonthDialogInputs::From(doc.db()));
+  if (!activity::ReportMonthOpen(doc.db()))
+    (void)activity::ApplyMonthChoice(doc, dialog.Start(doc.db(), false), prompter,
+                                     app::MonthStartCopier(doc));
+  const auto& active = doc.db().status_list(store::ListType::kActive);
+  std::size_t next = 0;
+  int studies = 0;
+  for (auto _ : state) {
+    const int row = active[next++ % active.size()].row;
+    activity::ReportSheet sheet(doc, row);
+    sheet.SetParticipated(true);
+    sheet.SetStudiesText(std::to_string(++studies % 10));
+    benchmark::DoNotOptimize(sheet.Save().ok());
+    activity::SheetList list(doc.db());
+    benchmark::DoNotOptimize(list.Lines().size());
+    benchmark::DoNotOptimize(
+        activity::SheetTotalsFrom(activity::ComputeBranchTotals(doc.db()), true).total.reports);
+  }
+}
+BENCHMARK(BM_SheetOpenSaveRefresh)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QTimer>
 
 #include "platform/qt/qt_text.h"
 #include "platform/string_ids.h"
@@ -209,6 +210,11 @@ QWidget* ReportSheetDialog::Neighbour(QWidget* from, bool forward) const {
 }
 
 bool ReportSheetDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) {
+    // A number field is entered whole, so typing replaces its "0".
+    if (auto* edit = qobject_cast<QLineEdit*>(watched))
+      QTimer::singleShot(0, edit, &QLineEdit::selectAll);
+  }
   if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
   auto* key = static_cast<QKeyEvent*>(event);
   auto* widget = static_cast<QWidget*>(watched);

@@ -24,7 +24,9 @@ SheetListDialog::SheetListDialog(store::Document& doc, Prompter& prompter, QWidg
     : QDialog(parent), doc_(doc), prompter_(prompter), model_(doc.db()) {
   const std::string name = MonthName(doc.db().month().report_month_index);
   setWindowTitle(qt::FromAnsi(model_.Caption()));
-  auto* layout = new QHBoxLayout(this);
+  auto* outer = new QVBoxLayout(this);
+  auto* layout = new QHBoxLayout;
+  outer->addLayout(layout, 1);
   auto* left = new QVBoxLayout;
   auto* right = new QVBoxLayout;
   layout->addLayout(left, 1);
@@ -38,11 +40,19 @@ SheetListDialog::SheetListDialog(store::Document& doc, Prompter& prompter, QWidg
   left->addWidget(groups_);
   left->addWidget(missing_);
   left->addWidget(list_, 1);
-  left->addWidget(entered_);
+  outer->addWidget(entered_);
 
   auto* box = new QFrame(this);
   box->setFrameShape(QFrame::Box);
-  totals_ = new QGridLayout(box);
+  auto* totals = new QGridLayout(box);
+  for (int r = 0; r < 5; ++r) {
+    for (int c = 0; c < 7; ++c) {
+      QLabel*& cell = cells_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
+      cell = new QLabel(box);
+      if (c > 0) cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      totals->addWidget(cell, r, c);
+    }
+  }
   right->addWidget(box);
   right->addStretch(1);
   auto* open = new QPushButton(qt::Text(str::kSheetOk), this);
@@ -85,42 +95,35 @@ void SheetListDialog::Fill() {
 }
 
 void SheetListDialog::ShowTotals() {
-  while (QLayoutItem* item = totals_->takeAt(0)) {
-    delete item->widget();
-    delete item;
-  }
   const SheetTotals t = SheetTotalsFrom(ComputeBranchTotals(doc_.db()), doc_.db().new_form());
   const int header[] = {str::kTotalsCount, str::kTotalsPlacements,   str::kTotalsVideos,
                         str::kSheetHours,  str::kTotalsReturnVisits, str::kSheetStudies};
-  for (int c = 0; c < 6; ++c) totals_->addWidget(new QLabel(qt::Text(header[c])), 0, c + 1);
+  for (int c = 0; c < 6; ++c)
+    cells_[0][static_cast<std::size_t>(c + 1)]->setText(qt::Text(header[c]));
   const std::pair<int, const TotalsRow*> rows[] = {{str::kTotalsLabel, &t.total},
                                                    {str::kTotalsPublishers, &t.rows[0]},
                                                    {str::kTotalsAuxiliary, &t.rows[1]},
                                                    {str::kTotalsRegular, &t.rows[2]}};
-  int r = 1;
+  std::size_t r = 1;
   for (const auto& [label, row] : rows) {
+    // From the simplified report on, only reports, pioneers' hours and studies.
     auto number = [&](int v, bool shown) { return shown ? QString::number(v) : QString(); };
     const bool hours_shown = !(t.new_form && label == str::kTotalsPublishers);
-    const QString cells[] = {qt::Text(label),
+    const QString texts[] = {qt::Text(label),
                              QString::number(row->reports),
                              number(row->placements, !t.new_form),
                              number(row->videos, !t.new_form),
                              hours_shown ? qt::FromAnsi(HoursText(row->quarters)) : QString(),
                              number(row->return_visits, !t.new_form),
                              QString::number(row->studies)};
-    for (int c = 0; c < 7; ++c) {
-      auto* cell = new QLabel(cells[c]);
-      if (c > 0) cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      totals_->addWidget(cell, r, c);
-    }
+    for (std::size_t c = 0; c < 7; ++c) cells_[r][c]->setText(texts[c]);
     ++r;
   }
 }
 
 QString SheetListDialog::TotalsCell(int row, int column) const {
-  QLayoutItem* item = totals_->itemAtPosition(row, column);
-  auto* label = item ? qobject_cast<QLabel*>(item->widget()) : nullptr;
-  return label ? label->text() : QString();
+  if (row < 0 || row > 4 || column < 0 || column > 6) return {};
+  return cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]->text();
 }
 
 void SheetListDialog::OpenSheet() {

@@ -5,6 +5,7 @@
 // that closes the month.
 
 #include <QDialog>
+#include <array>
 
 #include "activity/sheet_list.h"
 #include "platform/prompter.h"
@@ -12,7 +13,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QGridLayout;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -47,7 +47,8 @@ class SheetListDialog : public QDialog {
   QCheckBox* missing_ = nullptr;
   QListWidget* list_ = nullptr;
   QLabel* entered_ = nullptr;
-  QGridLayout* totals_ = nullptr;
+  // The totals box: a header row and four rows of seven cells.
+  std::array<std::array<QLabel*, 7>, 5> cells_{};
   QPushButton* close_month_ = nullptr;
   bool closed_month_ = false;
 };
