@@ -39,6 +39,18 @@ nlohmann::json Dumped(const ledra::TempFolder& folder, int id) {
   return {};
 }
 
+// The folder opened as the window opens it.
+struct Folder {
+  Folder() {
+    WriteFolder(folder);
+    doc.Open({});
+  }
+  ledra::TempFolder folder;
+  ledra::FixedClock clock{ledra::Date{2026, 12, 9}};
+  ScriptedPrompter prompter;
+  store::Document doc{folder.path(), clock, prompter};
+};
+
 }  // namespace
 
 class ReportSheetDialogTest : public QObject {
@@ -46,12 +58,8 @@ class ReportSheetDialogTest : public QObject {
 
  private slots:
   void APioneerReportTypedWithTheKeyboardReachesTheFile() {
-    ledra::TempFolder folder;
-    WriteFolder(folder);
-    ledra::FixedClock clock(ledra::Date{2026, 12, 9});
-    ScriptedPrompter prompter;
-    store::Document doc(folder.path(), clock, prompter);
-    doc.Open({});
+    Folder f;
+    auto& [folder, clock, prompter, doc] = f;
     ReportSheetDialog dialog(doc, doc.db().FindRow(103), prompter);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -85,12 +93,8 @@ class ReportSheetDialogTest : public QObject {
   }
 
   void BadStudiesAreToldAndTheSheetStaysOpen() {
-    ledra::TempFolder folder;
-    WriteFolder(folder);
-    ledra::FixedClock clock(ledra::Date{2026, 12, 9});
-    ScriptedPrompter prompter;
-    store::Document doc(folder.path(), clock, prompter);
-    doc.Open({});
+    Folder f;
+    auto& [folder, clock, prompter, doc] = f;
     ReportSheetDialog dialog(doc, doc.db().FindRow(101), prompter);
     dialog.show();
     dialog.participated()->click();
@@ -104,12 +108,8 @@ class ReportSheetDialogTest : public QObject {
   }
 
   void TheListRefreshesItsTotalsAfterASheet() {
-    ledra::TempFolder folder;
-    WriteFolder(folder);
-    ledra::FixedClock clock(ledra::Date{2026, 12, 9});
-    ScriptedPrompter prompter;
-    store::Document doc(folder.path(), clock, prompter);
-    doc.Open({});
+    Folder f;
+    auto& [folder, clock, prompter, doc] = f;
     SheetListDialog list(doc, prompter);
     list.show();
     QCOMPARE(list.list()->count(), 2);
