@@ -87,6 +87,20 @@ TEST_F(SideFilesTest, RemarksAreCompactedAndTheLaterRecordOfASlotWins) {
   EXPECT_TRUE(Read("remark9.dat") == Read("rmkundo.dat"));
 }
 
+TEST_F(SideFilesTest, DecliningToSaveGoesBackToTheLastSaveNotToTheOpening) {
+  People();
+  WriteFixture(Path("remark9.dat"), std::string(48, '\0') + Remark("antes", 11, 0, 101));
+  auto doc = Open();
+  ASSERT_TRUE(doc->SetRemark(doc->db().FindRow(102), 3, 1, "guardada").ok());
+  ASSERT_TRUE(doc->SaveCommand(true).ok());
+  ASSERT_TRUE(doc->SetRemark(doc->db().FindRow(103), 4, 1, "por guardar").ok());
+  doc->DiscardRemarkChanges();
+  // The saved remark stays with the saved people; only the unsaved one goes.
+  const std::string file = Read("remark9.dat");
+  EXPECT_NE(file.find("guardada"), std::string::npos);
+  EXPECT_EQ(file.find("por guardar"), std::string::npos);
+}
+
 TEST_F(SideFilesTest, WritingOneRemarkFollowsTheRecordRules) {
   RemarkRecord r{"texto", 5, 1, 200};
   const std::string fresh = WriteRemarkRecord("", r);
