@@ -73,7 +73,9 @@ TEST_F(DemoStaging, AKilledDemoLeavesNoFolderOrAWholeOne) {
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
-    if (platform::FolderExists(target)) EXPECT_EQ(Files(target), whole);
+    if (platform::FolderExists(target)) {
+      EXPECT_EQ(Files(target), whole);
+    }
   }
 }
 
