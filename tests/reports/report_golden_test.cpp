@@ -20,8 +20,9 @@
 namespace ledra::reports {
 namespace {
 
-const std::filesystem::path kGoldenFolder =
-    std::filesystem::path(__FILE__).parent_path().parent_path() / "golden";
+// From the build: __FILE__ may be relative (ccache's base_dir rewrites it),
+// and the tests run in another folder.
+const std::filesystem::path kGoldenFolder = std::filesystem::path(LEDRA_TESTS_DIR) / "golden";
 
 std::string Trace(int kind, int group) {
   TempFolder root;

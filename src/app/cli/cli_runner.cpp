@@ -120,7 +120,18 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     return 2;
   }
   if (!app.remaining().empty()) {
-    PrintAnsi(err, Strings().Format(str::kCliUnknownCommand, {Ansi(app.remaining().front())}));
+    // Words before the command: an option of a command given too early, or
+    // a command line without any command.
+    const std::string& word = app.remaining().front();
+    const std::vector<CLI::App*> chosen = app.get_subcommands();
+    if (!word.starts_with('-')) {
+      PrintAnsi(err, Strings().Format(str::kCliUnknownCommand, {Ansi(word)}));
+    } else if (chosen.empty()) {
+      err << app.help();
+    } else {
+      PrintAnsi(err, Strings().Format(str::kCliUnexpectedArgument,
+                                      {Ansi(word), chosen.front()->get_name()}));
+    }
     return 2;
   }
 
