@@ -122,7 +122,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   if (!app.remaining().empty()) {
     // Words before the command: an option of a command given too early, or
     // a command line without any command.
-    const std::string& word = app.remaining().front();
+    const std::string word = app.remaining().front();
     const std::vector<CLI::App*> chosen = app.get_subcommands();
     if (!word.starts_with('-')) {
       PrintAnsi(err, Strings().Format(str::kCliUnknownCommand, {Ansi(word)}));

@@ -63,6 +63,11 @@ TEST_F(HonestCli, AWrongCommandLineIsRefusedInTheTablesWords) {
   EXPECT_TRUE(Says(bad_number, "Valor inválido para --people: x")) << bad_number.err;
   EXPECT_FALSE(platform::FolderExists(root.path() / "d"));
 
+  const CliRun early = RunWith({"--data", data.path().string(), "info"});
+  EXPECT_EQ(early.code, 2);
+  EXPECT_TRUE(Says(early, "Argumento não reconhecido: --data. Veja ledra-cli info --help"))
+      << early.err;
+
   const CliRun nothing = RunWith({});
   EXPECT_EQ(nothing.code, 2);
   EXPECT_TRUE(Says(nothing, "resave")) << "the list of commands";
