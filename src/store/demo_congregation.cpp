@@ -505,6 +505,9 @@ Status MoveIntoPlace(const platform::Path& staged, const platform::Path& target)
 
 }  // namespace
 
+// Every row of the main file but the header and the circuit overseer's.
+static_assert(kMaxDemoPeople == kMaxRecords - 2);
+
 Status CheckDemoOptions(const DemoOptions& options) {
   if (!options.full && (options.people < 1 || options.people > kMaxDemoPeople)) {
     return Message{
