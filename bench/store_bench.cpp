@@ -4,7 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <sstream>
 
+#include "cli/cli_command.h"
 #include "cli/database_json.h"
 #include "platform/files.h"
 #include "platform/prompter.h"
@@ -60,12 +62,27 @@ void BM_Save(benchmark::State& state) {
 }
 BENCHMARK(BM_Save)->Arg(0)->Arg(1)->ArgName("full")->Unit(benchmark::kMillisecond);
 
+// `ledra-cli resave` as a whole: the lock, a writable opening (undo copy of the
+// remarks included), the save of every file and the settings.
+void BM_Resave(benchmark::State& state) {
+  const std::string folder = Folder(state.range(0) != 0).string();
+  const char* const argv[] = {"ledra-cli",    "resave",  "--data",
+                              folder.c_str(), "--today", "2026-12-08"};
+  std::ostringstream out, err;
+  for (auto _ : state) {
+    if (cli::RunCli(6, argv, out, err) != 0) state.SkipWithError(err.str().c_str());
+  }
+}
+BENCHMARK(BM_Resave)->Arg(0)->Arg(1)->ArgName("full")->Unit(benchmark::kMillisecond);
+
+// `ledra-cli dump`: reading the folder and streaming its JSON.
 void BM_Dump(benchmark::State& state) {
   const platform::Path& folder = Folder(state.range(0) != 0);
   ScriptedPrompter prompter;
   for (auto _ : state) {
-    const std::string text = cli::DatabaseToJson(*OpenReadOnly(folder, prompter)).dump(1);
-    benchmark::DoNotOptimize(text.size());
+    std::ostringstream out;
+    cli::WriteDatabaseJson(*OpenReadOnly(folder, prompter), out);
+    benchmark::DoNotOptimize(out.tellp());
   }
 }
 BENCHMARK(BM_Dump)->Arg(0)->Arg(1)->ArgName("full")->Unit(benchmark::kMillisecond);

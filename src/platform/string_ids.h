@@ -140,6 +140,27 @@ inline constexpr int kCliSetOrUndo = 21007;
 inline constexpr int kCliTodayOutOfRange = 21200;
 inline constexpr int kDemoFolderHasData = 21100;
 
+// Command line: usage, refusals and the questions of the start (23300-23499)
+inline constexpr int kCliUnknownCommand = 23300;
+inline constexpr int kCliUnexpectedArgument = 23301;
+inline constexpr int kCliMissingArgument = 23302;
+inline constexpr int kCliBadValue = 23303;
+inline constexpr int kCliBadUsage = 23304;
+inline constexpr int kCliNeedsValue = 23305;
+inline constexpr int kCliExitCodes = 23306;
+inline constexpr int kCliSetOrUndoMissing = 23310;
+inline constexpr int kCliNoSuchString = 23311;
+inline constexpr int kCliNoBackupSets = 23312;
+inline constexpr int kDemoPeopleOutOfRange = 23313;
+inline constexpr int kCliBadDpi = 23314;
+inline constexpr int kCliPdfOrTrace = 23315;
+inline constexpr int kCliNoSuchReport = 23316;
+inline constexpr int kCliReportNeedsGroup = 23317;
+inline constexpr int kCliNoPdf = 23318;
+inline constexpr int kAskCreateDataFolder = 23330;
+inline constexpr int kOpenOnOtherFolder = 23331;
+inline constexpr int kUnknownOption = 23332;
+
 // Start-up: password, confidentiality sweep, data folder and lock
 inline constexpr int kPasswordCaption = 20601;
 inline constexpr int kPasswordPrompt = 20602;

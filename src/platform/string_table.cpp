@@ -61,6 +61,14 @@ const std::string& StringTable::Get(int id) const {
   return it == texts_.end() ? kEmpty : it->second;
 }
 
+std::vector<int> StringTable::Ids() const {
+  std::vector<int> ids;
+  ids.reserve(texts_.size());
+  for (const auto& entry : texts_) ids.push_back(entry.first);
+  std::sort(ids.begin(), ids.end());
+  return ids;
+}
+
 std::string StringTable::Format(int id, std::initializer_list<std::string_view> args) const {
   return FormatInsert(Get(id), args);
 }

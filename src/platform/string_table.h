@@ -8,6 +8,7 @@
 #include <string_view>
 #include <unordered_map>
 #include <variant>
+#include <vector>
 
 #include "platform/result.h"
 
@@ -23,6 +24,8 @@ class StringTable {
   const std::string& Get(int id) const;
   bool Has(int id) const { return texts_.contains(id); }
   size_t size() const { return texts_.size(); }
+  // Every number of the table, in ascending order.
+  std::vector<int> Ids() const;
 
   // Text `id` with "%1", "%2", ... replaced by `args` (ANSI).
   std::string Format(int id, std::initializer_list<std::string_view> args) const;

@@ -1,6 +1,9 @@
 #include "store/demo_congregation.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <filesystem>
 #include <span>
 #include <string>
 #include <vector>
@@ -124,8 +127,7 @@ PublisherRecord Builder::NewPerson(std::string_view first, std::string_view last
 }
 
 void Builder::People() {
-  const int total =
-      options_.full ? kMaxRecords - 2 : std::clamp(options_.people, 1, kMaxRecords - 2);
+  const int total = options_.full ? kMaxDemoPeople : std::clamp(options_.people, 1, kMaxDemoPeople);
   const int now = db_.month().counter;
   int made = 0;
   while (made < total) {
@@ -357,12 +359,15 @@ void Builder::Attendance() {
 }
 
 Status Builder::SideFiles() {
-  const int contacts = options_.full ? kMaxEmergencyContacts : static_cast<int>(people_.size()) / 3;
-  const int needs = options_.full ? kMaxSpecialNeeds : static_cast<int>(people_.size()) / 25;
+  // A large congregation fills a table at most to its capacity.
+  const int n = static_cast<int>(people_.size());
+  const int contacts =
+      options_.full ? kMaxEmergencyContacts : std::min(n / 3, kMaxEmergencyContacts);
+  const int needs = options_.full ? kMaxSpecialNeeds : std::min(n / 25, kMaxSpecialNeeds);
   const int extensions =
-      options_.full ? kMaxExtensionPositions - 1 : static_cast<int>(people_.size()) / 2;
-  const int remarks = options_.full ? kRemarkTableFullAt - 1 : static_cast<int>(people_.size()) / 4;
-  const int appointments = options_.full ? kMaxAppointments : static_cast<int>(people_.size());
+      std::min(options_.full ? kMaxExtensionPositions : n / 2, kMaxExtensionPositions - 1);
+  const int remarks = std::min(options_.full ? kRemarkTableFullAt : n / 4, kRemarkTableFullAt - 1);
+  const int appointments = options_.full ? kMaxAppointments : std::min(n, kMaxAppointments);
 
   auto person = [&](int k) -> PublisherRecord& {
     return db_.row(people_[static_cast<std::size_t>(k) % people_.size()].row);
@@ -453,14 +458,16 @@ Status Builder::Build() {
 
 }  // namespace
 
-Status WriteDemoCongregation(const platform::Path& folder, const DemoOptions& options,
-                             Prompter& prompter) {
-  if (platform::FileExists(folder / Strings().Get(str::kFileMain)) ||
-      platform::FileExists(folder / Strings().Get(str::kFileMainOld))) {
-    return Message{str::kDemoFolderHasData,
-                   Strings().Format(str::kDemoFolderHasData, {platform::PathForMessage(folder)})};
-  }
-  if (Status s = platform::CreateFolders(folder); !s) return s;
+namespace {
+
+// Where the folder is built before it is renamed into place: beside it, so
+// the rename stays on one disk.
+platform::Path StagingFolder(const platform::Path& target) {
+  return target.parent_path() /
+         ("." + target.filename().string() + ".demo-" + std::to_string(::getpid()));
+}
+
+Status BuildDemo(const platform::Path& folder, const DemoOptions& options, Prompter& prompter) {
   FixedClock clock(options.today);
   Document doc(folder, clock, prompter);
   doc.Open({});
@@ -472,7 +479,66 @@ Status WriteDemoCongregation(const platform::Path& folder, const DemoOptions& op
   platform::SetDurableWrites(true);
   if (!built) return built;
   doc.db().RebuildIndexes(prompter);
-  return doc.SaveCommand(/*from_menu=*/false);
+  Status saved = doc.SaveCommand(/*from_menu=*/false);
+  doc.DeleteRemarkUndo();
+  return saved;
+}
+
+// Puts the finished folder in place: one rename when the target is missing or
+// empty; otherwise file by file with the main data file last, so that an
+// interruption never leaves a main file without its side files.
+Status MoveIntoPlace(const platform::Path& staged, const platform::Path& target) {
+  std::error_code ec;
+  if (!platform::FolderExists(target) || std::filesystem::is_empty(target, ec))
+    return platform::RenameFile(staged, target);
+  auto names = platform::ListFolder(staged, "*");
+  if (!names) return names.error();
+  const std::string main = Strings().Get(str::kFileMain);
+  std::stable_partition(names->begin(), names->end(),
+                        [&main](const std::string& name) { return name != main; });
+  for (const std::string& name : *names) {
+    if (Status s = platform::RenameFile(staged / name, target / name); !s) return s;
+  }
+  std::filesystem::remove(staged, ec);
+  return {};
+}
+
+}  // namespace
+
+// Every row of the main file but the header and the circuit overseer's.
+static_assert(kMaxDemoPeople == kMaxRecords - 2);
+
+Status CheckDemoOptions(const DemoOptions& options) {
+  if (!options.full && (options.people < 1 || options.people > kMaxDemoPeople)) {
+    return Message{
+        str::kDemoPeopleOutOfRange,
+        Strings().Format(str::kDemoPeopleOutOfRange,
+                         {std::to_string(options.people), "1", std::to_string(kMaxDemoPeople)})};
+  }
+  return {};
+}
+
+Status WriteDemoCongregation(const platform::Path& folder, const DemoOptions& options,
+                             Prompter& prompter) {
+  if (platform::FileExists(folder / Strings().Get(str::kFileMain)) ||
+      platform::FileExists(folder / Strings().Get(str::kFileMainOld))) {
+    return Message{str::kDemoFolderHasData,
+                   Strings().Format(str::kDemoFolderHasData, {platform::PathForMessage(folder)})};
+  }
+  if (Status s = CheckDemoOptions(options); !s) return s;
+  platform::Path target = std::filesystem::absolute(folder).lexically_normal();
+  if (!target.has_filename()) target = target.parent_path();
+  if (Status s = platform::CreateFolders(target.parent_path()); !s) return s;
+  // A demo cut short (killed, disk full) must never look like a congregation:
+  // it is built aside and appears whole or not at all.
+  const platform::Path staged = StagingFolder(target);
+  std::error_code ec;
+  std::filesystem::remove_all(staged, ec);
+  if (Status s = platform::CreateFolders(staged); !s) return s;
+  Status done = BuildDemo(staged, options, prompter);
+  if (done) done = MoveIntoPlace(staged, target);
+  std::filesystem::remove_all(staged, ec);
+  return done;
 }
 
 }  // namespace ledra::store

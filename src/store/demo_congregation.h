@@ -11,6 +11,9 @@
 
 namespace ledra::store {
 
+// People besides the circuit overseer that fit the main data file.
+inline constexpr int kMaxDemoPeople = 1508;
+
 struct DemoOptions {
   int people = 120;        // people on file besides the circuit overseer
   std::uint64_t seed = 1;  // the same seed and date give the same folder
@@ -18,8 +21,12 @@ struct DemoOptions {
   bool full = false;  // every table filled to its capacity
 };
 
+// Refuses a number of people outside 1..kMaxDemoPeople (unless full).
+Status CheckDemoOptions(const DemoOptions& options);
+
 // Writes the folder (created when missing). A folder that already holds data
-// files is refused, so real data is never overwritten.
+// files is refused, so real data is never overwritten. The folder is built
+// beside the target and renamed into place at the end.
 Status WriteDemoCongregation(const platform::Path& folder, const DemoOptions& options,
                              Prompter& prompter);
 

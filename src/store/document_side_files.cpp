@@ -80,11 +80,9 @@ void Document::LoadRemarksAndAttendance(LoadState& s) {
 }
 
 std::string Document::RemarkFileWithTable() const {
-  std::string file = remark_file_;
   const auto& table = db_.side.remarks;
-  for (std::size_t k = 1; k < table.size(); ++k)
-    file = WriteRemarkRecord(std::move(file), table[k]);
-  return file;
+  if (table.size() <= 1) return remark_file_;
+  return WriteRemarkRecords(remark_file_, std::span(table).subspan(1));
 }
 
 std::string Document::RemarkText(int row, int slot) const {

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <set>
 #include <tuple>
+#include <unordered_map>
 
 #include "store/name_collation.h"
 
@@ -16,6 +18,21 @@ const std::uint8_t* At(std::string_view file, std::size_t k) {
 
 bool Blank(std::string_view text) {
   return TrimBlanks(text).empty();
+}
+
+// The text field of an encoded record, as DecodeRemark reads it.
+std::string_view TextAt(const std::uint8_t* p) {
+  const auto* text = reinterpret_cast<const char*>(p);
+  return {text, strnlen(text, 44)};
+}
+
+// The person, month and parity that a rewrite of the same remark matches.
+std::uint32_t SlotKey(std::uint16_t id, std::uint8_t month, std::uint8_t parity) {
+  return std::uint32_t{id} << 16 | std::uint32_t{month} << 8 | parity;
+}
+
+std::uint32_t SlotKeyAt(const std::uint8_t* p) {
+  return SlotKey(GetU16(p + 46), p[44], p[45]);
 }
 
 }  // namespace
@@ -109,6 +126,48 @@ std::string WriteRemarkRecord(std::string file, const RemarkRecord& remark) {
     file.resize(file.size() + kRemarkRecordSize, '\0');
   }
   EncodeRemark(remark, reinterpret_cast<std::uint8_t*>(file.data()) + target * kRemarkRecordSize);
+  return file;
+}
+
+std::string WriteRemarkRecords(std::string file, std::span<const RemarkRecord> remarks) {
+  if (remarks.empty()) return file;
+  const std::size_t count = file.size() / kRemarkRecordSize;
+  file.resize(count * kRemarkRecordSize);
+  if (file.empty()) file.assign(kRemarkRecordSize, '\0');
+  auto record = [&file](std::size_t k) {
+    return reinterpret_cast<std::uint8_t*>(file.data()) + k * kRemarkRecordSize;
+  };
+  // One write looks for the first record of its slot, else the last blank
+  // record; these indexes answer both without a pass over the file.
+  std::unordered_map<std::uint32_t, std::set<std::size_t>> by_slot;
+  std::set<std::size_t> blanks;
+  by_slot.reserve(count + remarks.size());
+  for (std::size_t k = 1; k < count; ++k) {
+    by_slot[SlotKeyAt(record(k))].insert(k);
+    if (Blank(TextAt(record(k)))) blanks.insert(k);
+  }
+  for (const RemarkRecord& remark : remarks) {
+    const std::uint32_t key = SlotKey(remark.id, remark.month, remark.parity);
+    std::set<std::size_t>& same_slot = by_slot[key];
+    std::size_t target = 0;
+    if (!same_slot.empty()) {
+      target = *same_slot.begin();
+    } else if (!blanks.empty()) {
+      target = *blanks.rbegin();
+      by_slot[SlotKeyAt(record(target))].erase(target);
+      same_slot.insert(target);
+    } else {
+      target = file.size() / kRemarkRecordSize;
+      file.resize(file.size() + kRemarkRecordSize, '\0');
+      same_slot.insert(target);
+    }
+    EncodeRemark(remark, record(target));
+    if (Blank(TextAt(record(target)))) {
+      blanks.insert(target);
+    } else {
+      blanks.erase(target);
+    }
+  }
   return file;
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,10 @@ void LoadRemarks(CongregationDatabase& db, std::string_view file);
 // The file with one remark written: over the record of the same person,
 // month and parity, else over the last blank record, else appended.
 std::string WriteRemarkRecord(std::string file, const RemarkRecord& remark);
+
+// The file with every remark of `remarks` written in turn, as WriteRemarkRecord
+// would place each one, without rescanning the file for every record.
+std::string WriteRemarkRecords(std::string file, std::span<const RemarkRecord> remarks);
 
 // The previous version's 40-byte remarks, written into `file` as remarks.
 std::string ConvertOldRemarks(std::string file, std::string_view old_file,

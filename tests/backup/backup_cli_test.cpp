@@ -20,7 +20,7 @@ TEST(BackupCli, BackupListRestoreUndoAndUndoAgain) {
     return RunWith(args);
   };
 
-  EXPECT_EQ(with({"restore", "--undo"}).code, 1) << "nothing to undo yet";
+  EXPECT_EQ(with({"restore", "--undo"}).code, 2) << "nothing to undo yet";
   const CliRun backup = with({"backup", "--to", stick.string()});
   ASSERT_EQ(backup.code, 0) << backup.err;
   const std::string set = backup.out.substr(backup.out.find('\n') + 1, std::string::npos);

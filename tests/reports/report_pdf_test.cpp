@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <cstdlib>
 #include <string>
 
@@ -27,7 +29,8 @@ TEST(ReportPdf, PhoneListPdfHoldsTitleAndNamesInListOrder) {
                           (root.path() / "err.txt").string() + "\"";
   const int code = std::system(run.c_str());
   const std::string err = platform::ReadFileIfPresent(root.path() / "err.txt").value_or("");
-  if (err.find("cannot write PDF") != std::string::npos) GTEST_SKIP() << "ledra-cli without Qt";
+  if (err.find("não grava arquivos PDF") != std::string::npos)
+    GTEST_SKIP() << "ledra-cli without Qt";
   ASSERT_EQ(code, 0) << err;
   ASSERT_EQ(
       std::system(("pdftotext -layout \"" + pdf.string() + "\" \"" + text.string() + "\"").c_str()),
@@ -46,6 +49,29 @@ TEST(ReportPdf, PhoneListPdfHoldsTitleAndNamesInListOrder) {
   }
   EXPECT_NE(content.find("91 111 2222"), std::string::npos);
   EXPECT_EQ(content.find("Ferreira"), std::string::npos) << "inactive publishers are not listed";
+}
+
+TEST(ReportPdf, APdfThatCannotBeWrittenIsReportedInTheProgramsWords) {
+  const char* cli = std::getenv("LEDRA_CLI");
+  if (cli == nullptr) GTEST_SKIP() << "LEDRA_CLI is not set (run through ctest)";
+  TempFolder root;
+  WriteFixture(root.path() / "tdat9.bin", test::ReportMainFile());
+  const auto pdf = root.path() / "missing" / "phones.pdf";
+  const auto err_file = root.path() / "err.txt";
+  const std::string run = std::string("QT_QPA_PLATFORM=offscreen \"") + cli +
+                          "\" report --data \"" + root.path().string() +
+                          "\" --today 2026-03-10 --kind 50 --pdf \"" + pdf.string() + "\" 2>\"" +
+                          err_file.string() + "\"";
+  const int code = std::system(run.c_str());
+  const std::string err = platform::ReadFileIfPresent(err_file).value_or("");
+  if (err.find("não grava arquivos PDF") != std::string::npos)
+    GTEST_SKIP() << "ledra-cli without Qt";
+  ASSERT_TRUE(WIFEXITED(code));
+  EXPECT_EQ(WEXITSTATUS(code), 1) << err;
+  EXPECT_NE(err.find("Não foi possível gravar o arquivo"), std::string::npos) << err;
+  EXPECT_NE(err.find("phones.pdf"), std::string::npos) << err;
+  EXPECT_EQ(err.find("QPainter"), std::string::npos) << err;
+  EXPECT_EQ(err.find("print job"), std::string::npos) << err;
 }
 
 }  // namespace

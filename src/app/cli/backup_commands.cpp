@@ -69,15 +69,27 @@ class BackupsCommand final : public CliCommand {
   }
   int Run(const CliContext& context) override {
     const platform::Path& data = context.data_dir;
+    for (const platform::Path& given : {data, platform::Path(in_.value_or("."))}) {
+      if (!platform::FolderExists(given)) {
+        PrintAnsi(*context.err,
+                  Strings().Format(str::kCliNoSuchFolder, {platform::PathForMessage(given)}));
+        return kExitRefused;
+      }
+    }
     const platform::Path folder = in_ ? platform::Path(*in_) : backup::ReadBackupFolder(data);
     const backup::Catalogue c =
         backup::BuildCatalogue(backup::BackupHistory::Read(backup::HistoryPath(data)), folder);
     for (const backup::CatalogueEntry& e : c.entries)
       *context.out << platform::AnsiToUtf8(e.when) << '\t' << e.folder.string() << '\n';
-    if (backup::CanUndoRestore(data))
+    const bool can_undo = backup::CanUndoRestore(data);
+    if (can_undo)
       PrintAnsi(*context.out, Strings().Get(str::kUndoLastRestore) + "\t" +
                                   platform::PathForMessage(backup::UndoFolder(data)));
-    return 0;
+    // An empty list is an answer too, but not a silent one.
+    if (c.entries.empty() && !can_undo)
+      PrintAnsi(*context.err,
+                Strings().Format(str::kCliNoBackupSets, {platform::PathForMessage(folder)}));
+    return kExitDone;
   }
 
  private:
@@ -100,8 +112,9 @@ class RestoreCommand final : public CliCommand {
   }
   int Run(const CliContext& context) override {
     if (undo_ == set_.has_value()) {
-      PrintAnsi(*context.err, Strings().Get(str::kCliSetOrUndo));
-      return 2;
+      PrintAnsi(*context.err,
+                Strings().Get(undo_ ? str::kCliSetOrUndo : str::kCliSetOrUndoMissing));
+      return kExitRefused;
     }
     // A restore is how a damaged folder is mended, so it opens one.
     auto doc = OpenCliDocument(context, CliAccess::kRepair, password_);
@@ -111,7 +124,12 @@ class RestoreCommand final : public CliCommand {
     if (set.is_relative()) set = std::filesystem::absolute(set);
     if (undo_ && !backup::CanUndoRestore(data)) {
       PrintAnsi(*context.err, Strings().Get(str::kNothingToUndo));
-      return 1;
+      return kExitRefused;
+    }
+    if (!undo_ && !platform::FolderExists(set)) {
+      PrintAnsi(*context.err,
+                Strings().Format(str::kCliNoSuchFolder, {platform::PathForMessage(set)}));
+      return kExitRefused;
     }
     const std::optional<std::string> typed = set_password_ ? set_password_ : password_;
     auto ask = [&typed](const std::string& actual) {

@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/clock.h"
@@ -42,5 +44,17 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
 
 // Writes an ANSI text (a string-table message) to a UTF-8 stream, with a line end.
 void PrintAnsi(std::ostream& stream, std::string_view ansi);
+
+// Exit codes of every command, as `ledra-cli --help` states them.
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitFailed = 1;   // the machine failed: disk, unreadable file
+inline constexpr int kExitRefused = 2;  // refused, or the command line was wrong
+
+// A whole decimal number, or nothing.
+std::optional<long long> ParseNumber(std::string_view text);
+// The number an option was given, within [low, high]; otherwise reports the
+// bad value (naming `option`) on the error stream and gives nothing.
+std::optional<long long> NumberOption(const CliContext& context, std::string_view option,
+                                      std::string_view text, long long low, long long high);
 
 }  // namespace ledra::cli

@@ -24,7 +24,8 @@ class DumpCommand final : public CliCommand {
   int Run(const CliContext& context) override {
     auto doc = OpenCliDocument(context, /*read_only=*/true, password_);
     if (!doc) return doc.exit_code();
-    *context.out << DatabaseToJson(*doc->document).dump(1) << '\n';
+    WriteDatabaseJson(*doc->document, *context.out);
+    *context.out << '\n';
     return 0;
   }
 

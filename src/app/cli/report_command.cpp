@@ -2,9 +2,13 @@
 
 #include <CLI/CLI.hpp>
 #include <fstream>
+#include <limits>
 #include <ostream>
 
 #include "cli/cli_document.h"
+#include "platform/codepage.h"
+#include "platform/string_ids.h"
+#include "platform/string_table.h"
 #include "reports/recording_canvas.h"
 #include "reports/report_env.h"
 #include "reports/report_kinds.h"
@@ -27,26 +31,38 @@ class ReportCommand final : public CliCommand {
   void Configure(CLI::App& command) override {
     command.add_option("--kind", kind_, "Report kind, e.g. 50 for the phone list")->required();
     command.add_option("--group", group_, "Field service group of a per-group report");
-    auto* pdf = command.add_option("--pdf", pdf_, "Write the report as a PDF file");
-    auto* trace = command.add_option("--trace", trace_, "Write the drawing operations as text");
-    pdf->excludes(trace);
-    command.add_option("--dpi", dpi_, "Printer resolution (default 300)");
+    command.add_option("--pdf", pdf_, "Write the report as a PDF file");
+    command.add_option("--trace", trace_, "Write the drawing operations as text");
+    command.add_option("--dpi", dpi_, "Printer resolution (72 to 1200, default 300)");
     command.add_option("--password", password_, "Password of a protected folder");
   }
   int Run(const CliContext& context) override {
     std::ostream& err = *context.err;
     if (pdf_.empty() == trace_.empty()) {
-      err << "report: give --pdf FILE or --trace FILE\n";
-      return 2;
+      PrintAnsi(err, Strings().Get(str::kCliPdfOrTrace));
+      return kExitRefused;
     }
-    const reports::ReportKindInfo* info = reports::FindReportKind(kind_);
+    const auto kind = NumberOption(context, "--kind", kind_, 0, std::numeric_limits<int>::max());
+    const auto group = NumberOption(context, "--group", group_, 0, std::numeric_limits<int>::max());
+    const auto dpi_given = ParseNumber(dpi_);
+    if (!kind || !group) return kExitRefused;
+    if (!dpi_given || *dpi_given < kMinDpi || *dpi_given > kMaxDpi) {
+      PrintAnsi(err, Strings().Format(str::kCliBadDpi,
+                                      {platform::Utf8ToAnsi(dpi_).text, std::to_string(kMinDpi),
+                                       std::to_string(kMaxDpi)}));
+      return kExitRefused;
+    }
+    kind_number_ = static_cast<int>(*kind);
+    group_number_ = static_cast<int>(*group);
+    dpi_number_ = static_cast<int>(*dpi_given);
+    const reports::ReportKindInfo* info = reports::FindReportKind(kind_number_);
     if (info == nullptr) {
-      err << "report: kind " << kind_ << " is not available\n";
-      return 2;
+      PrintAnsi(err, Strings().Format(str::kCliNoSuchReport, {kind_}));
+      return kExitRefused;
     }
-    if (info->per_group && group_ < 1) {
-      err << "report: kind " << kind_ << " needs --group\n";
-      return 2;
+    if (info->per_group && group_number_ < 1) {
+      PrintAnsi(err, Strings().Format(str::kCliReportNeedsGroup, {kind_}));
+      return kExitRefused;
     }
     auto doc = OpenCliDocument(context, /*read_only=*/true, password_);
     if (!doc) return doc.exit_code();
@@ -54,37 +70,52 @@ class ReportCommand final : public CliCommand {
     const platform::Path settings_file = store::SettingsPath(context.data_dir);
     const auto ini = platform::IniFile::Load(settings_file);
     const store::Settings settings = store::ReadSettings(ini, db.language_code);
-    const int dpi = dpi_ > 0 ? dpi_ : 300;
+    const int dpi = dpi_number_;
     const reports::ReportEnv env =
         reports::PrintedReportEnv(settings, ini, db, context.clock->Today(), dpi);
 
     if (!trace_.empty()) {
       reports::RecordingCanvas canvas(dpi, dpi);
-      const auto pages = reports::DrawReport(canvas, env, db, kind_, group_);
+      const auto pages = reports::DrawReport(canvas, env, db, kind_number_, group_number_);
       std::ofstream file(trace_, std::ios::binary);
       file << "pages " << pages.value_or(1) << '\n' << canvas.Trace();
       if (!file.good()) {
-        err << "report: cannot write " << trace_.string() << '\n';
-        return 1;
+        PrintAnsi(err, Strings().Format(str::kCannotWriteFile, {platform::PathForMessage(trace_)}));
+        return kExitFailed;
       }
-      return 0;
+      return kExitDone;
     }
     if (!PdfWriter()) {
-      err << "report: this build of ledra-cli cannot write PDF files\n";
-      return 1;
+      PrintAnsi(err, Strings().Get(str::kCliNoPdf));
+      return kExitFailed;
     }
-    const Status status = PdfWriter()(env, db, kind_, group_, pdf_);
+    // The drawing library's own words for a file it cannot create are not
+    // the user's: try the file first.
+    const bool existed = platform::FileExists(pdf_);
+    if (!std::ofstream(pdf_, std::ios::binary | std::ios::app)) {
+      PrintAnsi(err, Strings().Format(str::kCannotWriteFile, {platform::PathForMessage(pdf_)}));
+      return kExitFailed;
+    }
+    const Status status = PdfWriter()(env, db, kind_number_, group_number_, pdf_);
     if (!status.ok()) {
-      PrintAnsi(err, status.error().text);
-      return 1;
+      if (!existed) (void)platform::DeleteFile(pdf_);
+      PrintAnsi(err, Strings().Format(str::kCannotWriteFile, {platform::PathForMessage(pdf_)}));
+      return kExitFailed;
     }
-    return 0;
+    return kExitDone;
   }
 
  private:
-  int kind_ = 0;
-  int group_ = 0;
-  int dpi_ = 300;
+  // Printer resolutions the report layout is made for.
+  static constexpr int kMinDpi = 72;
+  static constexpr int kMaxDpi = 1200;
+
+  std::string kind_;
+  std::string group_ = "0";
+  std::string dpi_ = "300";
+  int kind_number_ = 0;
+  int group_number_ = 0;
+  int dpi_number_ = 300;
   std::filesystem::path pdf_, trace_;
   std::optional<std::string> password_;
 };

@@ -4,10 +4,25 @@
 #include <ostream>
 
 #include "cli/strings_command.h"
+#include "platform/codepage.h"
+#include "platform/string_ids.h"
 #include "platform/string_table.h"
 
 namespace ledra::cli {
 namespace {
+
+// One line per text, as in the table file: a line break shows as "\n".
+std::string OneLine(std::string_view ansi) {
+  std::string line;
+  for (char c : ansi) {
+    if (c == '\n') {
+      line += "\\n";
+    } else {
+      line += c;
+    }
+  }
+  return line;
+}
 
 class StringsCommand final : public CliCommand {
  public:
@@ -17,17 +32,23 @@ class StringsCommand final : public CliCommand {
   }
   void Configure(CLI::App& command) override { command.add_option("id", id_, "String number"); }
   int Run(const CliContext& context) override {
-    if (id_ >= 0) {
-      if (!Strings().Has(id_)) return 1;
-      PrintAnsi(*context.out, Strings().Get(id_));
-      return 0;
+    if (id_) {
+      const auto id = NumberOption(context, "id", *id_, 0, std::numeric_limits<int>::max());
+      if (!id) return kExitRefused;
+      if (!Strings().Has(static_cast<int>(*id))) {
+        PrintAnsi(*context.err, Strings().Format(str::kCliNoSuchString, {std::to_string(*id)}));
+        return kExitRefused;
+      }
+      PrintAnsi(*context.out, Strings().Get(static_cast<int>(*id)));
+      return kExitDone;
     }
-    *context.out << Strings().size() << " texts\n";
-    return 0;
+    for (int id : Strings().Ids())
+      *context.out << id << '\t' << platform::AnsiToUtf8(OneLine(Strings().Get(id))) << '\n';
+    return kExitDone;
   }
 
  private:
-  int id_ = -1;
+  std::optional<std::string> id_;
 };
 
 }  // namespace

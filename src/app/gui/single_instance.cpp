@@ -2,8 +2,10 @@
 
 #include <unistd.h>
 
+#include <QEventLoop>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QTimer>
 #include <QWidget>
 #include <utility>
 
@@ -36,12 +38,23 @@ bool SingleInstance::Claim() {
   return true;
 }
 
-bool SingleInstance::TellRunningInstance() const {
+bool SingleInstance::TellRunningInstance() {
   QLocalSocket socket;
   socket.connectToServer(name_);
   if (!socket.waitForConnected(kConnectTimeoutMs)) return false;
   socket.write("raise\n");
   socket.waitForBytesWritten(kConnectTimeoutMs);
+  // The answer is one line: the folder the running program holds. An event
+  // loop rather than a blocking wait, so that a first instance in this same
+  // process (tests) can answer too.
+  QEventLoop loop;
+  QTimer::singleShot(kConnectTimeoutMs, &loop, &QEventLoop::quit);
+  connect(&socket, &QLocalSocket::readyRead, &loop, [&socket, &loop] {
+    if (socket.canReadLine()) loop.quit();
+  });
+  connect(&socket, &QLocalSocket::disconnected, &loop, &QEventLoop::quit);
+  if (!socket.canReadLine()) loop.exec();
+  running_folder_ = QString::fromUtf8(socket.readLine()).trimmed();
   socket.disconnectFromServer();
   return true;
 }
@@ -53,6 +66,8 @@ bool SingleInstance::Listen() {
     connect(server_, &QLocalServer::newConnection, this, [this] {
       while (QLocalSocket* socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        socket->write(folder_.toUtf8() + '\n');
+        socket->flush();
         emit ActivationRequested();
       }
     });

@@ -1,5 +1,7 @@
 #include "startup.h"
 
+#include <filesystem>
+
 #include "action_panel.h"
 #include "document_menus.h"
 #include "main_window.h"
@@ -28,8 +30,10 @@ Startup::Startup(StartupOptions options, Prompter* prompter)
 Startup::~Startup() = default;
 
 Startup::Outcome Startup::Start() {
-  if (!ClaimInstance()) return Outcome::kOtherInstance;
-  if (!TakeDataFolder()) return Outcome::kFailed;
+  data_folder_ =
+      platform::ChooseDataFolder(platform::DataFolderInputsFromEnvironment(options_.data_folder));
+  if (auto other = ClaimInstance()) return *other;
+  if (auto refused = TakeDataFolder()) return *refused;
   ReadSettings();
 
   document_ = std::make_unique<store::Document>(data_folder_, *clock_, prompter_);
@@ -71,30 +75,56 @@ Startup::Outcome Startup::Start() {
   return Outcome::kRunning;
 }
 
-bool Startup::ClaimInstance() {
-  instance_ = std::make_unique<SingleInstance>(
-      options_.instance_name.isEmpty() ? SingleInstance::DefaultName() : options_.instance_name);
-  return instance_->Claim();
+namespace {
+
+// The folder as the running program tells it to a later start.
+QString FolderName(const platform::Path& folder) {
+  std::error_code ec;
+  const platform::Path full = std::filesystem::weakly_canonical(folder, ec);
+  return QString::fromStdString((ec ? folder : full).string());
 }
 
-bool Startup::TakeDataFolder() {
-  data_folder_ =
-      platform::ChooseDataFolder(platform::DataFolderInputsFromEnvironment(options_.data_folder));
+}  // namespace
+
+std::optional<Startup::Outcome> Startup::ClaimInstance() {
+  instance_ = std::make_unique<SingleInstance>(
+      options_.instance_name.isEmpty() ? SingleInstance::DefaultName() : options_.instance_name);
+  if (instance_->Claim()) return std::nullopt;
+  // Raised either way; but a start for another folder must not end silently,
+  // or the user would take the open window for the folder asked for.
+  const QString running = instance_->running_folder();
+  const QString wanted = FolderName(data_folder_);
+  if (running.isEmpty() || running == wanted) return Outcome::kOtherInstance;
+  prompter_.Inform(
+      Strings().Format(str::kOpenOnOtherFolder, {platform::PathForMessage(running.toStdString()),
+                                                 platform::PathForMessage(wanted.toStdString())}));
+  return Outcome::kOtherFolder;
+}
+
+std::optional<Startup::Outcome> Startup::TakeDataFolder() {
+  // A folder named on the command line may be a typing error: ask before
+  // starting a new congregation there.
+  if (options_.data_folder && !platform::FolderExists(data_folder_)) {
+    const std::string question =
+        Strings().Format(str::kAskCreateDataFolder, {platform::PathForMessage(data_folder_)});
+    if (prompter_.AskOkCancel(question) != Answer::kOk) return Outcome::kCancelled;
+  }
   if (Status made = platform::PrepareDataFolder(data_folder_); !made) {
     prompter_.Inform(made.error().text);
-    return false;
+    return Outcome::kFailed;
   }
   Result<platform::FolderLock> lock = platform::FolderLock::Acquire(data_folder_);
   if (!lock) {
     prompter_.Inform(lock.error().text);
-    return false;
+    return Outcome::kFailed;
   }
   lock_.emplace(std::move(*lock));
   if (lock_->read_only()) {
     prompter_.Inform(
         Strings().Format(str::kDataFolderReadOnly, {platform::PathForMessage(data_folder_)}));
   }
-  return true;
+  instance_->SetDataFolder(FolderName(data_folder_));
+  return std::nullopt;
 }
 
 void Startup::ReadSettings() {
@@ -133,9 +163,12 @@ int RunStartup(QApplication& app, const StartupOptions& options) {
       return app.exec();
     case Startup::Outcome::kOtherInstance:
     case Startup::Outcome::kRefused:
+    case Startup::Outcome::kCancelled:
       return 0;
     case Startup::Outcome::kFailed:
       return 1;
+    case Startup::Outcome::kOtherFolder:
+      return 2;
   }
   return 1;
 }

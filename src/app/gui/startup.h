@@ -32,8 +32,10 @@ class Startup {
   enum class Outcome {
     kRunning,        // the window is shown
     kOtherInstance,  // another instance was raised; end quietly
+    kOtherFolder,    // another instance holds another folder; told the user
     kFailed,         // told the user why (folder in use, folder not creatable)
     kRefused,        // the password was refused
+    kCancelled,      // the user chose not to create the folder --data names
   };
 
   // `prompter` answers instead of message boxes (tests); null: message boxes.
@@ -55,8 +57,8 @@ class Startup {
   QString ReportMonthStatus() const;
 
  private:
-  bool ClaimInstance();
-  bool TakeDataFolder();
+  std::optional<Outcome> ClaimInstance();
+  std::optional<Outcome> TakeDataFolder();
   void ReadSettings();
 
   StartupOptions options_;

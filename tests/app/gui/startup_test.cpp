@@ -76,6 +76,42 @@ class StartupTest : public QObject {
     QTRY_VERIFY(!first.window()->isMinimized());
   }
 
+  void AStartForAnotherFolderSaysTheProgramIsOpenElsewhere() {
+    QTemporaryDir first_dir, second_dir;
+    const QString name = UniqueName();
+    ScriptedPrompter prompter;
+    Startup first(Options(first_dir, name), &prompter);
+    QCOMPARE(first.Start(), Startup::Outcome::kRunning);
+
+    ScriptedPrompter told;
+    Startup second(Options(second_dir, name), &told);
+    QCOMPARE(second.Start(), Startup::Outcome::kOtherFolder);
+    QVERIFY(second.document() == nullptr);
+    QCOMPARE(told.shown.size(), size_t{1});
+    const std::string& message = told.shown[0];
+    QVERIFY2(message.find("outra pasta") != std::string::npos, message.c_str());
+    const std::string first_name = QDir(first_dir.path()).canonicalPath().toStdString();
+    QVERIFY2(message.find(first_name) != std::string::npos, message.c_str());
+  }
+
+  void AMissingDataFolderIsCreatedOnlyWhenTheUserAgrees() {
+    QTemporaryDir dir;
+    const std::string missing = dir.filePath(QStringLiteral("nova")).toStdString();
+    {
+      ScriptedPrompter declines;  // answers Cancel
+      Startup startup({missing, Date{2025, 3, 10}, UniqueName()}, &declines);
+      QCOMPARE(startup.Start(), Startup::Outcome::kCancelled);
+      QCOMPARE(declines.shown.size(), size_t{1});
+      QVERIFY(declines.shown[0].find("nova") != std::string::npos);
+      QVERIFY(!QFileInfo::exists(QString::fromStdString(missing)));
+    }
+    ScriptedPrompter agrees;
+    agrees.answers.push_back(ledra::Answer::kOk);
+    Startup startup({missing, Date{2025, 3, 10}, UniqueName()}, &agrees);
+    QCOMPARE(startup.Start(), Startup::Outcome::kRunning);
+    QVERIFY(QFileInfo(QString::fromStdString(missing)).isDir());
+  }
+
   void AFolderInUseOpensNothing() {
     QTemporaryDir dir;
     ScriptedPrompter prompter;
