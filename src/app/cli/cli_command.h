@@ -44,6 +44,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
 
 // Writes an ANSI text (a string-table message) to a UTF-8 stream, with a line end.
 void PrintAnsi(std::ostream& stream, std::string_view ansi);
+// A refusal: the message on the error stream, and the exit code 2.
+int Refuse(const CliContext& context, std::string_view ansi);
 
 // Exit codes of every command, as `ledra-cli --help` states them.
 inline constexpr int kExitDone = 0;

@@ -11,6 +11,11 @@
 
 namespace ledra::cli {
 
+int Refuse(const CliContext& context, std::string_view ansi) {
+  PrintAnsi(*context.err, ansi);
+  return 2;
+}
+
 void PrintAnsi(std::ostream& stream, std::string_view ansi) {
   stream << platform::AnsiToUtf8(ansi) << '\n';
 }

@@ -85,11 +85,6 @@ int SaveAndReport(CliDocument& doc, const CliContext& context, json out) {
   return 0;
 }
 
-int Refuse(const CliContext& context, std::string_view ansi) {
-  PrintAnsi(*context.err, ansi);
-  return 2;
-}
-
 class MonthCommand final : public CliCommand {
  public:
   std::string Name() const override { return "month"; }

@@ -25,11 +25,6 @@ std::string Utf8(const std::string& ansi) {
   return platform::AnsiToUtf8(ansi);
 }
 
-int Refuse(const CliContext& context, std::string_view ansi) {
-  PrintAnsi(*context.err, ansi);
-  return 2;
-}
-
 // "yes" or "no"; anything else is refused.
 std::optional<bool> YesNo(const std::optional<std::string>& text) {
   if (!text) return std::nullopt;
