@@ -270,6 +270,21 @@ inline constexpr int kDesignationPublishers = 22402;
 inline constexpr int kDesignationAuxiliary = 22403;
 inline constexpr int kDesignationPioneers = 22404;
 
+// Pioneer hours (22800-22899)
+inline constexpr int kPioneerSince = 22800;            // %1 month name
+inline constexpr int kPioneerRemainingTotal = 22801;   // %1 months label
+inline constexpr int kPioneerRemainingMonthly = 22802;  // %1 months label
+inline constexpr int kPioneerCurrentYear = 22803;
+inline constexpr int kPioneerYearLine = 22804;  // %1 text, %2 year
+inline constexpr int kPioneerDash = 22805;
+inline constexpr int kPioneerCredits = 22806;
+inline constexpr int kPioneerTotals = 22807;
+inline constexpr int kPioneerAverage = 22808;
+inline constexpr int kPioneerRemarks = 22809;
+inline constexpr int kPioneerDialogCaption = 22810;
+inline constexpr int kPioneerPreviousYear = 22811;
+inline constexpr int kCliNotRegularPioneer = 22812;  // %1 id, %2 month
+
 // Backup and restore (24000-24199)
 inline constexpr int kBackupCaption = 24000;
 inline constexpr int kRestoreCaption = 24001;

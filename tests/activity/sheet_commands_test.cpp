@@ -143,5 +143,23 @@ TEST_F(SheetCommands, TotalsAndSummaryTellTheSameStory) {
   EXPECT_EQ(s["rows"][71]["hours"], 50);
 }
 
+TEST_F(SheetCommands, APioneersYearFromTheSheets) {
+  ASSERT_EQ(Run({"sheet", "--id", "103", "--hours", "48", "--remark", "5 assembleia"}).code, 0);
+  CliRun r = Run({"pioneer", "--id", "103"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const json j = json::parse(r.out);
+  EXPECT_EQ(j["start_month"], 11);
+  EXPECT_EQ(j["months_elapsed"], 1);
+  EXPECT_EQ(j["months_commitment"], 10);
+  EXPECT_EQ(j["months_left"], 9);
+  EXPECT_EQ(j["total"], 53);
+  EXPECT_EQ(j["remaining"], 500 - 53);
+  EXPECT_EQ(j["lines"][0], "Pioneiro desde Novembro");
+  EXPECT_EQ(j["table"][2]["sum"], 53);
+  EXPECT_EQ(j["table"][2]["remark"], "5 assembleia");
+  EXPECT_TRUE(j["table"][3]["hours"].is_null());
+  EXPECT_EQ(Run({"pioneer", "--id", "101"}).code, 2);
+}
+
 }  // namespace
 }  // namespace ledra::cli
