@@ -123,6 +123,7 @@ inline constexpr int kReady = 20622;
 inline constexpr int kMenuFile = 20702;
 inline constexpr int kMenuOptions = 20701;
 inline constexpr int kMenuHelp = 20703;
+inline constexpr int kMenuView = 20705;
 inline constexpr int kCommandExit = 57665;
 inline constexpr int kCommandSave = 20700;
 inline constexpr int kPanelEntries = 20805;
@@ -284,6 +285,8 @@ inline constexpr int kPioneerRemarks = 22809;
 inline constexpr int kPioneerDialogCaption = 22810;
 inline constexpr int kPioneerPreviousYear = 22811;
 inline constexpr int kCliNotRegularPioneer = 22812;  // %1 id, %2 month
+inline constexpr int kCommandPioneerHours = 22813;
+inline constexpr int kNoRegularPioneers = 22814;  // %1 month
 
 // Backup and restore (24000-24199)
 inline constexpr int kBackupCaption = 24000;

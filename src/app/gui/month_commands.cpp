@@ -7,6 +7,7 @@
 
 #include "activity/month_lifecycle.h"
 #include "activity/ui/month_dialog.h"
+#include "activity/ui/pioneer_dialog.h"
 #include "activity/ui/sheet_list_dialog.h"
 #include "app/month_start_copier.h"
 #include "document_menus.h"
@@ -27,6 +28,19 @@ MonthCommands::MonthCommands(MainWindow& window, store::Document& document, Docu
   late_ = menus_.options_menu()->addAction(qt::Text(str::kCommandDeleteLateReports));
   late_->setEnabled(false);
   connect(late_, &QAction::triggered, this, &MonthCommands::DeleteLateReports);
+  QAction* pioneers = nullptr;
+  for (QAction* a : window_.menuBar()->actions()) {
+    if (a->menu() != nullptr && a->text() == qt::Text(str::kMenuView))
+      pioneers = a->menu()->addAction(qt::Text(str::kCommandPioneerHours));
+  }
+  if (pioneers == nullptr)
+    pioneers = window_.menuBar()
+                   ->addMenu(qt::Text(str::kMenuView))
+                   ->addAction(qt::Text(str::kCommandPioneerHours));
+  connect(pioneers, &QAction::triggered, this, [this] {
+    activity::ui::PioneerDialog dialog(document_, &window_);
+    dialog.exec();
+  });
   auto* unlock = new QShortcut(QKeySequence(Qt::Key_F11), &window_);
   connect(unlock, &QShortcut::activated, this, &MonthCommands::UnlockLateReports);
   Refresh();

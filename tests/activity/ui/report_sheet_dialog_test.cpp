@@ -1,11 +1,14 @@
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 #include <nlohmann/json.hpp>
 
+#include "activity/ui/pioneer_dialog.h"
 #include "activity/ui/report_sheet_dialog.h"
 #include "activity/ui/sheet_list_dialog.h"
 #include "store/store_fixtures.h"
@@ -127,6 +130,23 @@ class ReportSheetDialogTest : public QObject {
     QVERIFY(list.entered_up_to()->text().endsWith(QStringLiteral("Silva, Ana")));
     list.missing_only()->setChecked(true);
     QCOMPARE(list.list()->count(), 1);
+  }
+
+  void ThePioneerDialogShowsTheMonthsOfTheYear() {
+    Folder f;
+    auto& [folder, clock, prompter, doc] = f;
+    ledra::activity::ReportSheet sheet(doc, doc.db().FindRow(103));
+    sheet.SetHoursText("48");
+    QVERIFY(sheet.RemarkLeft("5 assembleia").ok());
+    QVERIFY(*sheet.Save());
+    ledra::activity::ui::PioneerDialog dialog(doc);
+    dialog.show();
+    QCOMPARE(dialog.pioneers()->count(), 1);
+    QCOMPARE(dialog.line(0)->text(), QStringLiteral("Pioneiro desde Novembro"));
+    QCOMPARE(dialog.table()->item(2, 0)->text(), QStringLiteral("Nov"));
+    QCOMPARE(dialog.table()->item(2, 3)->text(), QStringLiteral("53"));
+    QCOMPARE(dialog.table()->item(0, 0)->text(), QStringLiteral("Set 2026"));
+    QCOMPARE(dialog.table()->item(12, 3)->text(), QStringLiteral("53"));
   }
 };
 
