@@ -171,7 +171,7 @@ void Builder::People() {
       } else if (type == ListType::kInactive) {
         person.inactive_from = now - random_.Between(7, 20);
         const int since = person.inactive_from;
-        p.bytes[201] = static_cast<std::uint8_t>(since % 12 + 1);
+        p.bytes[201] = static_cast<std::uint8_t>((since % 12 + 1) << 4);
         p.bytes[238] = static_cast<std::uint8_t>((2000 + since / 12 + 48) % 256);
       } else if (type == ListType::kMoved) {
         person.inactive_from = now - random_.Between(1, 12);
