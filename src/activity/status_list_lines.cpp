@@ -1,6 +1,7 @@
 // The lines of each status list, in the order of the list they come from.
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "activity/sheet_list.h"
 #include "activity/status_list.h"
@@ -51,12 +52,22 @@ std::string DateText(const std::string& text, bool month_first) {
                      : Strings().Format(str::kStatusDate, {day, name, year});
 }
 
-const store::AppointmentEntry* FindEntry(const store::CongregationDatabase& db, std::uint16_t id,
-                                         int kind) {
-  for (const auto& e : db.side.appointments)
-    if (e.id() == id && e.kind() == kind) return &e;
-  return nullptr;
-}
+// The appointment entries of one kind by person id, the first of each id
+// winning; built once per list rather than searched per person.
+class EntriesOfKind {
+ public:
+  EntriesOfKind(const store::CongregationDatabase& db, int kind) {
+    for (const auto& e : db.side.appointments)
+      if (e.kind() == kind) by_id_.emplace(e.id(), &e);
+  }
+  const store::AppointmentEntry* Find(std::uint16_t id) const {
+    const auto it = by_id_.find(id);
+    return it == by_id_.end() ? nullptr : it->second;
+  }
+
+ private:
+  std::unordered_map<std::uint16_t, const store::AppointmentEntry*> by_id_;
+};
 
 // Whether the record holds an appointment of the privileges dialog (kinds 1-7).
 bool HoldsAppointment(const store::CongregationDatabase& db, const PublisherRecord& p, int kind) {
@@ -218,9 +229,10 @@ std::vector<StatusLine> StatusList::Lines(const StatusListChoice& choice) const 
       break;
     case Kind::kPrivileges: {
       const int appointment = Appointments()[static_cast<std::size_t>(choice.selection)];
+      const EntriesOfKind entries(db_, appointment);
       over(active, [&](const PublisherRecord& p, const std::string& name) -> Line {
         if (!HoldsAppointment(db_, p, appointment)) return std::nullopt;
-        const auto* entry = FindEntry(db_, p.id(), appointment);
+        const auto* entry = entries.Find(p.id());
         const std::string date = entry ? DateText(entry->start(), db_.sort_by_first_name) : "";
         return date.empty() ? name : tab(name, date);
       });
@@ -229,8 +241,9 @@ std::vector<StatusLine> StatusList::Lines(const StatusListChoice& choice) const 
     case Kind::kConsent:
     case Kind::kNoConsent: {
       const bool with = choice.kind == Kind::kConsent;
+      const EntriesOfKind entries(db_, kConsentKind);
       over(active, [&](const PublisherRecord& p, const std::string& name) -> Line {
-        const auto* entry = FindEntry(db_, p.id(), kConsentKind);
+        const auto* entry = entries.Find(p.id());
         if ((entry != nullptr) != with) return std::nullopt;
         const std::string date = entry ? DateText(entry->start(), db_.sort_by_first_name) : "";
         return date.empty() ? name : tab(name, date);
