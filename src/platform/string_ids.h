@@ -442,4 +442,9 @@ inline constexpr int kCliOptionNotForList = 22604;
 inline constexpr int kCliNoSpecialNeeds = 22605;
 inline constexpr int kCliNoSpecialCategory = 22606;
 
+inline constexpr int kStatusMenuNotReported = 22700;  // 22700-22714 the View menu, kinds 0-14
+inline constexpr int kStatusMenuSpecialCategory = 22715;
+inline constexpr int kStatusDone = 22720;
+inline constexpr int kStatusCopy = 22721;
+
 }  // namespace ledra::str
