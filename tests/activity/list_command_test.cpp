@@ -65,6 +65,7 @@ TEST_F(ListCommand, PrintsTheListAsTheDialogShowsIt) {
   ASSERT_EQ(j["lines"].size(), 1u);
   EXPECT_EQ(j["lines"][0]["id"], 101);
   EXPECT_EQ(j["lines"][0]["text"], "Silva, Ana\tAgo");
+  EXPECT_EQ(j["number"], 1);
 
   r = Run({"not-reported"});
   ASSERT_EQ(r.code, 0) << r.err;

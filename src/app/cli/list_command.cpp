@@ -133,7 +133,10 @@ class ListCommand final : public CliCommand {
                 {"caption", Utf8(page->caption)},
                 {"heading", Utf8(page->heading)},
                 {"lines", lines},
-                {"number", list.DialogNumber(choice.kind)},
+                // The inactive editor's list has no place in the dialog's drop-down.
+                {"number", choice.kind == StatusListKind::kInactiveCandidates
+                               ? json(nullptr)
+                               : json(list.DialogNumber(choice.kind))},
                 {"count", page->lines.size()},
                 {"tab_stops", page->tab_stops}};
     *context.out << out.dump(1) << '\n';
