@@ -218,8 +218,8 @@ inline constexpr int kCliEarlyStartUnavailable = 22103;  // %1 next month, %2 mo
 inline constexpr int kCliConfirmWithYes = 22104;
 
 // Report sheets (22200-22399)
-inline constexpr int kSheetListTitle = 22200;    // %1 month name
-inline constexpr int kSheetListCount = 22201;    // %1 number of active publishers
+inline constexpr int kSheetListTitle = 22200;  // %1 month name
+inline constexpr int kSheetListCount = 22201;  // %1 number of active publishers
 inline constexpr int kSheetListActive = 22202;
 inline constexpr int kSheetGroupAll = 22203;
 inline constexpr int kSheetMissingOnly = 22204;
@@ -259,7 +259,7 @@ inline constexpr int kTotalsLabel = 22237;
 inline constexpr int kTotalsPublishers = 22238;
 inline constexpr int kTotalsAuxiliary = 22239;
 inline constexpr int kTotalsRegular = 22240;
-inline constexpr int kCliNoSuchPublisher = 22300;  // %1 id
+inline constexpr int kCliNoSuchPublisher = 22300;       // %1 id
 inline constexpr int kCliMonthNotOpenForEntry = 22301;  // %1 month name
 inline constexpr int kCliNoSuchMonth = 22302;           // %1 number
 inline constexpr int kCliYesOrNo = 22303;               // %1 option
@@ -442,5 +442,48 @@ inline constexpr int kRecGroup = 26096;
 inline constexpr int kRecNoGroup = 26097;
 inline constexpr int kRecMenuEdit = 26098;
 inline constexpr int kRecMenuPublishers = 26099;
+
+// Status lists (22500-22799)
+inline constexpr int kStatusNotReported = 22500;  // %1 month name
+inline constexpr int kStatusIrregular = 22501;
+inline constexpr int kStatusNew = 22502;
+inline constexpr int kStatusReactivated = 22503;
+inline constexpr int kStatusInactive = 22504;
+inline constexpr int kStatusMoved = 22505;
+inline constexpr int kStatusBaptised = 22506;
+inline constexpr int kStatusAuxiliary = 22507;
+inline constexpr int kStatusConductors = 22508;
+inline constexpr int kStatusUnbaptised = 22509;
+inline constexpr int kStatusStudents = 22510;
+inline constexpr int kStatusCollectionForm = 22511;
+inline constexpr int kStatusPrivileges = 22512;
+inline constexpr int kStatusConsent = 22513;
+inline constexpr int kStatusNoConsent = 22514;
+inline constexpr int kStatusInactiveCandidates = 22515;
+inline constexpr int kStatusCaptionCount = 22516;  // %1 list name, %2 lines
+inline constexpr int kStatusNeedsJoin = 22517;
+inline constexpr int kStatusPeriodSix = 22520;            // 22520-22525 in StatusPeriod order
+inline constexpr int kStatusBaptismRecent = 22530;        // 22530-22538 the baptism ranges
+inline constexpr int kStatusMinisterialServants = 22540;  // 22540-22546 the appointments
+inline constexpr int kStatusLineWithGroup = 22550;        // name, group, phones
+inline constexpr int kStatusLineTab = 22551;              // name, text
+inline constexpr int kStatusLineYearMonth = 22552;        // name, year, month
+inline constexpr int kStatusYearAndMonth = 22553;         // year, short month
+inline constexpr int kStatusLineInactive = 22554;         // name, year and month, "Grupo #", group
+inline constexpr int kStatusGroupHeading = 22556;         // group label, overseer
+inline constexpr int kStatusOverseer = 22557;
+inline constexpr int kStatusDate = 22558;       // day, short month, year (in either order)
+inline constexpr int kCliNoSuchList = 22600;    // %1 kind, %2 the kinds
+inline constexpr int kCliNoSuchPeriod = 22601;  // %1 period, %2 the periods
+inline constexpr int kCliNoSuchGroup = 22602;   // %1 group, %2 highest
+inline constexpr int kCliNoSuchChoice = 22603;  // %1 choice, %2 highest
+inline constexpr int kCliOptionNotForList = 22604;
+inline constexpr int kCliNoSpecialNeeds = 22605;
+inline constexpr int kCliNoSpecialCategory = 22606;
+
+inline constexpr int kStatusMenuNotReported = 22700;  // 22700-22714 the View menu, kinds 0-14
+inline constexpr int kStatusMenuSpecialCategory = 22715;
+inline constexpr int kStatusDone = 22720;
+inline constexpr int kStatusCopy = 22721;
 
 }  // namespace ledra::str

@@ -1,6 +1,7 @@
 #include "cli/backup_commands.h"
 #include "cli/cli_command.h"
 #include "cli/demo_command.h"
+#include "cli/list_command.h"
 #include "cli/month_commands.h"
 #include "cli/pioneer_command.h"
 #include "cli/report_command.h"
@@ -29,6 +30,7 @@ std::vector<std::unique_ptr<CliCommand>> AllCommands() {
   commands.push_back(MakeTotalsCommand());
   commands.push_back(MakeSummaryCommand());
   commands.push_back(MakePioneerCommand());
+  commands.push_back(MakeListCommand());
   return commands;
 }
 

@@ -12,6 +12,7 @@
 #include "platform/string_table.h"
 #include "report_commands.h"
 #include "single_instance.h"
+#include "status_list_commands.h"
 #include "store/start_notice.h"
 #include "store/ui/confidentiality_sweep_dialog.h"
 #include "store/ui/password_dialogs.h"
@@ -57,6 +58,7 @@ Startup::Outcome Startup::Start() {
   auto* menus = new DocumentMenus(*window_, *document_, settings_, prompter_, *clock_);
   auto* reports = new ReportCommands(*window_, *document_, settings_, prompter_, *clock_);
   auto* month = new MonthCommands(*window_, *document_, *menus, prompter_);
+  new StatusListCommands(*window_, *document_, settings_);
   reports->panel()->SetCommand(str::kPanelEditPublishers, [menus] { menus->EditPublishers(); });
   reports->panel()->SetCommand(str::kPanelEntries, [month] { month->OpenReportSheets(); });
   menus->on_refresh = [menus, reports, month](const QString& open_month) {

@@ -1,0 +1,74 @@
+#include "status_list_commands.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+#include "activity/ui/status_list_dialog.h"
+#include "main_window.h"
+#include "platform/qt/qt_text.h"
+#include "platform/string_ids.h"
+
+namespace ledra::gui {
+namespace {
+
+using activity::StatusListKind;
+
+constexpr int kMenuView = 20705;
+
+QMenu* ViewMenu(QMenuBar* bar) {
+  const QString title = qt::Text(kMenuView);
+  for (QAction* a : bar->actions())
+    if (a->menu() != nullptr && a->text() == title) return a->menu();
+  return bar->addMenu(title);
+}
+
+}  // namespace
+
+StatusListCommands::StatusListCommands(MainWindow& window, store::Document& document,
+                                       const store::Settings& settings)
+    : QObject(&window), window_(window), document_(document), settings_(settings) {
+  QMenu* view = ViewMenu(window_.menuBar());
+  view->addSeparator();
+  for (int k = 0; k <= static_cast<int>(StatusListKind::kSpecialCategory); ++k) {
+    const auto kind = static_cast<StatusListKind>(k);
+    QString text;
+    if (k < static_cast<int>(StatusListKind::kSpecialNeeds))
+      text = qt::Text(str::kStatusMenuNotReported + k);
+    else if (kind == StatusListKind::kSpecialCategory)
+      text = qt::Text(str::kStatusMenuSpecialCategory);
+    QAction* a = view->addAction(text);
+    connect(a, &QAction::triggered, this, [this, kind] { Open(kind); });
+    actions_.emplace_back(kind, a);
+  }
+  // The needs and the option change while the program runs.
+  connect(view, &QMenu::aboutToShow, this, &StatusListCommands::Refresh);
+  Refresh();
+}
+
+activity::StatusListOptions StatusListCommands::Options() const {
+  return {settings_.special_category_enabled, settings_.special_category};
+}
+
+QAction* StatusListCommands::action(StatusListKind kind) const {
+  for (const auto& [k, a] : actions_)
+    if (k == kind) return a;
+  return nullptr;
+}
+
+void StatusListCommands::Refresh() {
+  const activity::StatusList model(document_.db(), Options());
+  QAction* needs = action(StatusListKind::kSpecialNeeds);
+  const bool any_need = model.Offered(StatusListKind::kSpecialNeeds);
+  needs->setText(qt::FromAnsi(model.KindName(StatusListKind::kSpecialNeeds)));
+  needs->setEnabled(any_need);
+  needs->setVisible(any_need);
+  action(StatusListKind::kSpecialCategory)
+      ->setVisible(model.Offered(StatusListKind::kSpecialCategory));
+}
+
+void StatusListCommands::Open(StatusListKind kind) {
+  activity::ui::StatusListDialog dialog(document_.db(), Options(), kind, &window_);
+  dialog.exec();
+}
+
+}  // namespace ledra::gui
