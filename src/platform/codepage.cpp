@@ -154,6 +154,11 @@ Converted Utf8ToAnsi(std::string_view utf8) {
 
 bool IsValidUtf8(std::string_view bytes) {
   for (std::size_t i = 0; i < bytes.size();) {
+    // Most of any text is ASCII: one byte, nothing to decode.
+    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+      ++i;
+      continue;
+    }
     const auto c = DecodeUtf8(bytes, i);
     if (!c) return false;
     i += static_cast<std::size_t>(c->length);

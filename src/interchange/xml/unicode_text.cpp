@@ -40,6 +40,10 @@ std::string Utf8ToAnsiText(std::string_view utf8, bool& loss) {
   std::string out;
   out.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
+    if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+      out.push_back(utf8[i++]);
+      continue;
+    }
     const auto c = platform::DecodeUtf8(utf8, i);
     if (!c) {
       // One byte is consumed, so every invalid byte becomes one '?'.
