@@ -16,6 +16,7 @@
 #include "activity/start_month.h"
 #include "app/month_start_copier.h"
 #include "cli/cli_command.h"
+#include "full_folder.h"
 #include "platform/files.h"
 #include "store/demo_congregation.h"
 #include "store/document.h"
@@ -28,17 +29,7 @@ using namespace ledra;
 // The 3rd: a start asks nothing.
 const FixedClock kClock(Date{2026, 12, 3});
 
-const platform::Path& FullFolder() {
-  static TempFolder folder;
-  static const platform::Path path = [] {
-    ScriptedPrompter prompter;
-    store::DemoOptions options;
-    options.full = true;
-    (void)store::WriteDemoCongregation(folder.path() / "full", options, prompter);
-    return folder.path() / "full";
-  }();
-  return path;
-}
+using bench::FullFolder;
 
 // A fresh copy of the full folder for each start, made outside the timing.
 platform::Path FreshCopy(const platform::Path& work) {

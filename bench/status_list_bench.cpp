@@ -8,6 +8,7 @@
 
 #include "activity/status_list.h"
 #include "cli/cli_command.h"
+#include "full_folder.h"
 #include "store/demo_congregation.h"
 #include "store/document.h"
 #include "support/temp_folder.h"
@@ -18,17 +19,7 @@ using namespace ledra;
 
 const FixedClock kClock(Date{2026, 12, 9});
 
-const platform::Path& FullFolder() {
-  static TempFolder folder;
-  static const platform::Path path = [] {
-    ScriptedPrompter prompter;
-    store::DemoOptions options;
-    options.full = true;
-    (void)store::WriteDemoCongregation(folder.path() / "full", options, prompter);
-    return folder.path() / "full";
-  }();
-  return path;
-}
+using bench::FullFolder;
 
 const store::CongregationDatabase& FullDatabase() {
   static ScriptedPrompter prompter;

@@ -272,8 +272,8 @@ inline constexpr int kDesignationAuxiliary = 22403;
 inline constexpr int kDesignationPioneers = 22404;
 
 // Pioneer hours (22800-22899)
-inline constexpr int kPioneerSince = 22800;            // %1 month name
-inline constexpr int kPioneerRemainingTotal = 22801;   // %1 months label
+inline constexpr int kPioneerSince = 22800;             // %1 month name
+inline constexpr int kPioneerRemainingTotal = 22801;    // %1 months label
 inline constexpr int kPioneerRemainingMonthly = 22802;  // %1 months label
 inline constexpr int kPioneerCurrentYear = 22803;
 inline constexpr int kPioneerYearLine = 22804;  // %1 text, %2 year
