@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "activity/branch_totals.h"
+#include "activity/glance.h"
 #include "activity/late_entry_list.h"
 #include "store/side_tables.h"
 
@@ -106,6 +107,37 @@ TEST_F(BranchTotalsTest, NothingEnteredGivesZeros) {
       }
     }
   }
+}
+
+TEST_F(BranchTotalsTest, TheGlanceCountsWhoIsWhoThisMonth) {
+  PublisherRecord& elder = Add(101);
+  elder.SetU8(239, 2);
+  elder.SetText(store::field::kBapdate, "03151998");
+  Report(elder, 6, 2, 60, 1);  // regular pioneer
+  PublisherRecord& servant = Add(102);
+  servant.SetU8(239, 1);
+  servant.SetText(store::field::kBapdate, "        ");  // not recorded
+  Report(servant, 6, 1, 30, 0);                         // auxiliary pioneer
+  PublisherRecord& sister = Add(103);
+  sister.set_special_ministry_bits(store::kSpecialMinistryValid | 1 | 4);
+  Report(sister, 6, 0, 4, 2);
+  Add(104);  // nothing reported
+  const Glance g = ComputeGlance(db);
+  EXPECT_EQ(g.active, 4);
+  EXPECT_EQ(g.baptised, 1);
+  EXPECT_EQ(g.elders, 1);
+  EXPECT_EQ(g.ministerial_servants, 1);
+  EXPECT_EQ(g.regular_pioneers, 1);
+  EXPECT_EQ(g.auxiliary_pioneers, 1);
+  EXPECT_DOUBLE_EQ(g.avg_hours_regular, 60.0);
+  EXPECT_DOUBLE_EQ(g.avg_hours_auxiliary, 30.0);
+  // March 2026 uses the simplified report: no publishers' average.
+  EXPECT_FALSE(g.avg_hours_publishers.has_value());
+  EXPECT_EQ(g.deaf, 1);
+  EXPECT_EQ(g.blind, 0);
+  EXPECT_EQ(g.prison, 1);
+  EXPECT_EQ(g.six_months.auxiliary, 1);
+  EXPECT_EQ(g.service_year.auxiliary, 1);
 }
 
 }  // namespace

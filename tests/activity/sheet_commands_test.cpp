@@ -131,6 +131,11 @@ TEST_F(SheetCommands, TotalsAndSummaryTellTheSameStory) {
   EXPECT_EQ(t["report"]["rows"][3]["count"], 2);
   EXPECT_EQ(t["report"]["rows"][3]["hours"], 50);
   EXPECT_EQ(t["report"]["rows"][3]["studies"], 3);
+  EXPECT_EQ(t["glance"]["active"], 2);
+  EXPECT_EQ(t["glance"]["regular_pioneers"], 1);
+  EXPECT_EQ(t["glance"]["avg_hours_preg"], 50.0);
+  EXPECT_TRUE(t["glance"]["avg_hours_pub"].is_null());
+  EXPECT_EQ(t["glance"]["six_months"]["moved"], 0);
   // The sheet list kept the open month in the totals card.
   r = Run({"summary"});
   ASSERT_EQ(r.code, 0) << r.err;

@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "activity/branch_totals.h"
+#include "activity/glance.h"
 #include "activity/month_calendar.h"
 #include "cli/cli_document.h"
 #include "platform/codepage.h"
@@ -46,6 +47,30 @@ json ReportJson(const store::CongregationDatabase& db, const BranchTotals& t) {
   return {{"title", Utf8(title)}, {"rows", rows}};
 }
 
+json PeriodJson(const activity::GlancePeriod& p) {
+  return {{"auxiliary", p.auxiliary},
+          {"new", p.new_publishers},
+          {"inactive", p.inactive},
+          {"reactivated", p.reactivated},
+          {"moved", p.moved}};
+}
+
+json GlanceJson(const activity::Glance& g) {
+  return {{"active", g.active},
+          {"regular", g.regular},
+          {"baptised", g.baptised},
+          {"regular_pioneers", g.regular_pioneers},
+          {"elders", g.elders},
+          {"ministerial_servants", g.ministerial_servants},
+          {"auxiliary_pioneers", g.auxiliary_pioneers},
+          {"avg_hours_pub", g.avg_hours_publishers ? json(*g.avg_hours_publishers) : json(nullptr)},
+          {"avg_hours_preg", g.avg_hours_regular},
+          {"avg_hours_paux", g.avg_hours_auxiliary},
+          {"service_year", PeriodJson(g.service_year)},
+          {"six_months", PeriodJson(g.six_months)},
+          {"special_needs", {{"deaf", g.deaf}, {"blind", g.blind}, {"prison", g.prison}}}};
+}
+
 class TotalsCommand final : public CliCommand {
  public:
   std::string Name() const override { return "totals"; }
@@ -62,7 +87,9 @@ class TotalsCommand final : public CliCommand {
     const BranchTotals t = activity::PeekBranchTotals(db);
     json table = json::array();
     for (const auto& row : t.v) table.push_back(row);
-    json out = {{"branch_totals", table}, {"report", ReportJson(db, t)}};
+    json out = {{"branch_totals", table},
+                {"report", ReportJson(db, t)},
+                {"glance", GlanceJson(activity::ComputeGlance(db))}};
     *context.out << out.dump(1) << '\n';
     return 0;
   }
