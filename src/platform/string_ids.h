@@ -270,6 +270,16 @@ inline constexpr int kBranchParticipated = 22401;
 inline constexpr int kDesignationPublishers = 22402;
 inline constexpr int kDesignationAuxiliary = 22403;
 inline constexpr int kDesignationPioneers = 22404;
+inline constexpr int kGlanceFirst = 22450;  // 22450-22459: the month's figures
+inline constexpr int kGlanceCurrent = 22460;
+inline constexpr int kGlanceServiceYear = 22461;
+inline constexpr int kGlanceSixMonths = 22462;
+inline constexpr int kGlancePeriodFirst = 22463;  // 22463-22467: the periods' figures
+inline constexpr int kGlanceDeaf = 22468;
+inline constexpr int kGlanceBlind = 22469;
+inline constexpr int kGlancePrison = 22470;
+inline constexpr int kCommandGlance = 22471;
+inline constexpr int kPanelGlance = 20804;
 
 // Pioneer hours (22800-22899)
 inline constexpr int kPioneerSince = 22800;             // %1 month name

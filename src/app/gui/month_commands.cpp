@@ -6,6 +6,7 @@
 #include <QtDebug>
 
 #include "activity/month_lifecycle.h"
+#include "activity/ui/glance_dialog.h"
 #include "activity/ui/month_dialog.h"
 #include "activity/ui/pioneer_dialog.h"
 #include "activity/ui/sheet_list_dialog.h"
@@ -28,15 +29,15 @@ MonthCommands::MonthCommands(MainWindow& window, store::Document& document, Docu
   late_ = menus_.options_menu()->addAction(qt::Text(str::kCommandDeleteLateReports));
   late_->setEnabled(false);
   connect(late_, &QAction::triggered, this, &MonthCommands::DeleteLateReports);
-  QAction* pioneers = nullptr;
+  // The View menu the report half of the window made, or a new one.
+  QMenu* view = nullptr;
   for (QAction* a : window_.menuBar()->actions()) {
-    if (a->menu() != nullptr && a->text() == qt::Text(str::kMenuView))
-      pioneers = a->menu()->addAction(qt::Text(str::kCommandPioneerHours));
+    if (a->menu() != nullptr && a->text() == qt::Text(str::kMenuView)) view = a->menu();
   }
-  if (pioneers == nullptr)
-    pioneers = window_.menuBar()
-                   ->addMenu(qt::Text(str::kMenuView))
-                   ->addAction(qt::Text(str::kCommandPioneerHours));
+  if (view == nullptr) view = window_.menuBar()->addMenu(qt::Text(str::kMenuView));
+  QAction* glance = view->addAction(qt::Text(str::kCommandGlance));
+  connect(glance, &QAction::triggered, this, &MonthCommands::ShowGlance);
+  QAction* pioneers = view->addAction(qt::Text(str::kCommandPioneerHours));
   connect(pioneers, &QAction::triggered, this, [this] {
     activity::ui::PioneerDialog dialog(document_, &window_);
     dialog.exec();
@@ -80,6 +81,11 @@ void MonthCommands::OpenReportSheets() {
   sheets.exec();
   menus_.Refresh();
   Refresh();
+}
+
+void MonthCommands::ShowGlance() {
+  activity::ui::GlanceDialog dialog(document_.db(), &window_);
+  dialog.exec();
 }
 
 void MonthCommands::UnlockLateReports() {

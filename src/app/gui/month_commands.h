@@ -26,6 +26,8 @@ class MonthCommands : public QObject {
   // The month dialog when the month is not open, then the sheet list.
   void OpenReportSheets();
   void DeleteLateReports();
+  // "Relance": the month's figures at a glance.
+  void ShowGlance();
   // F11 in the main view.
   void UnlockLateReports();
   void Refresh();

@@ -61,6 +61,7 @@ Startup::Outcome Startup::Start() {
   new StatusListCommands(*window_, *document_, settings_);
   reports->panel()->SetCommand(str::kPanelEditPublishers, [menus] { menus->EditPublishers(); });
   reports->panel()->SetCommand(str::kPanelEntries, [month] { month->OpenReportSheets(); });
+  reports->panel()->SetCommand(str::kPanelGlance, [month] { month->ShowGlance(); });
   menus->on_refresh = [menus, reports, month](const QString& open_month) {
     reports->panel()->SetReturn(open_month, [menus] { menus->ReturnToOpenMonth(); });
     month->Refresh();

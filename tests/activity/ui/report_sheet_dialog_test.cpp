@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <nlohmann/json.hpp>
 
+#include "activity/ui/glance_dialog.h"
 #include "activity/ui/pioneer_dialog.h"
 #include "activity/ui/report_sheet_dialog.h"
 #include "activity/ui/sheet_list_dialog.h"
@@ -130,6 +131,19 @@ class ReportSheetDialogTest : public QObject {
     QVERIFY(list.entered_up_to()->text().endsWith(QStringLiteral("Silva, Ana")));
     list.missing_only()->setChecked(true);
     QCOMPARE(list.list()->count(), 1);
+  }
+
+  void TheGlanceAgreesWithTheSheets() {
+    Folder f;
+    auto& [folder, clock, prompter, doc] = f;
+    ledra::activity::ReportSheet sheet(doc, doc.db().FindRow(103));
+    sheet.SetHoursText("48");
+    QVERIFY(*sheet.Save());
+    ledra::activity::ui::GlanceDialog dialog(doc.db());
+    QCOMPARE(dialog.ValueOf(QStringLiteral("Pub. Ativos:")), QStringLiteral("2"));
+    QCOMPARE(dialog.ValueOf(QStringLiteral("Pio. Regulares:")), QStringLiteral("1"));
+    QCOMPARE(dialog.ValueOf(QString::fromUtf8("Méd Hrs (PReg):")), QStringLiteral("48.0"));
+    QCOMPARE(dialog.ValueOf(QString::fromUtf8("Méd Hrs (Pub):")), QString());
   }
 
   void ThePioneerDialogShowsTheMonthsOfTheYear() {
