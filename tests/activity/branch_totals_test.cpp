@@ -3,6 +3,7 @@
 #include "activity/branch_totals.h"
 #include "activity/glance.h"
 #include "activity/late_entry_list.h"
+#include "activity/year_to_date.h"
 #include "store/side_tables.h"
 
 namespace ledra::activity {
@@ -138,6 +139,58 @@ TEST_F(BranchTotalsTest, TheGlanceCountsWhoIsWhoThisMonth) {
   EXPECT_EQ(g.prison, 1);
   EXPECT_EQ(g.six_months.auxiliary, 1);
   EXPECT_EQ(g.service_year.auxiliary, 1);
+}
+
+TEST_F(BranchTotalsTest, YearToDateFromTheRecordsAndFromTheCard) {
+  PublisherRecord& eva = Add(103);
+  Report(eva, 6, 2, 50, 2);   // March 2026
+  Report(eva, 34, 2, 40, 1);  // December 2025
+  PublisherRecord& ana = Add(101);
+  Report(ana, 6, 0, 10, 3);  // a publisher's hours are never shown
+  PublisherRecord& fm = Add(105);
+  Report(fm, 6, 2, 70, 0);
+  fm.SetU16(194, store::kAppointmentFieldMissionary);  // left out
+  YearToDate y = ComputeYearToDate(db, YtdCategory::kCongregation, StatusPeriod::kTwelveMonths,
+                                   YtdSource::kRecords);
+  EXPECT_EQ(y.lines[11].month, (CalendarMonth{2, 26}));
+  EXPECT_EQ(y.lines[11].reports, 2);
+  EXPECT_EQ(y.lines[11].studies, 5);
+  EXPECT_EQ(y.lines[11].hours, 50);
+  EXPECT_EQ(y.lines[8].hours, 40);               // December
+  EXPECT_FALSE(y.lines[9].reports.has_value());  // January: nothing, left blank
+  EXPECT_EQ(y.total_hours, 90);
+  EXPECT_DOUBLE_EQ(*y.average_hours, 90.0 / 12);
+
+  y = ComputeYearToDate(db, YtdCategory::kPublishers, StatusPeriod::kSixMonths,
+                        YtdSource::kRecords);
+  EXPECT_EQ(y.lines[11].reports, 1);
+  EXPECT_FALSE(y.lines[11].hours.has_value());
+  EXPECT_FALSE(y.total_hours.has_value());
+  EXPECT_FALSE(y.lines[5].studies.has_value());  // outside the six months
+  EXPECT_EQ(y.total_studies, 3);
+
+  // From the card: what went to the branch, without publishers' hours, and
+  // the card is left as it was.
+  ComputeBranchTotals(db);
+  db.side.totals_card[store::TotalsCardIndex(2, 0, column::kHours, 0)] = 12;
+  const auto card = db.side.totals_card;
+  y = ComputeYearToDate(db, YtdCategory::kCongregation, StatusPeriod::kServiceYear,
+                        YtdSource::kTotalsCard);
+  EXPECT_EQ(y.lines[11].reports, 2);
+  EXPECT_EQ(y.lines[11].hours, 50);
+  EXPECT_TRUE(db.side.totals_card == card);
+  // The service year runs from September: seven months up to March.
+  EXPECT_FALSE(y.lines[4].reports.has_value());
+  EXPECT_DOUBLE_EQ(*y.average_studies, 5.0 / 7);
+}
+
+TEST_F(BranchTotalsTest, YearToDateWaitsForTheMonthToStart) {
+  db.header().bytes[store::header::kMonthStates + 2] = 0;
+  Report(Add(101), 6, 0, 0, 3);
+  const YearToDate y = ComputeYearToDate(db, YtdCategory::kCongregation,
+                                         StatusPeriod::kTwelveMonths, YtdSource::kRecords);
+  EXPECT_FALSE(y.lines[11].reports.has_value());
+  EXPECT_FALSE(y.total_studies.has_value());
 }
 
 }  // namespace

@@ -164,6 +164,16 @@ TEST_F(SheetCommands, APioneersYearFromTheSheets) {
   EXPECT_EQ(j["table"][2]["remark"], "5 assembleia");
   EXPECT_TRUE(j["table"][3]["hours"].is_null());
   EXPECT_EQ(Run({"pioneer", "--id", "101"}).code, 2);
+
+  r = Run({"ytd", "--category", "regular", "--period", "six"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const json y = json::parse(r.out);
+  ASSERT_EQ(y["table"].size(), 12u);
+  EXPECT_EQ(y["table"][11]["month"], 11);
+  EXPECT_EQ(y["table"][11]["hours"], 48);
+  EXPECT_TRUE(y["table"][0]["hours"].is_null());
+  EXPECT_EQ(y["totals"]["hours"], 48);
+  EXPECT_EQ(Run({"ytd", "--period", "forever"}).code, 2);
 }
 
 }  // namespace

@@ -30,6 +30,7 @@ std::vector<std::unique_ptr<CliCommand>> AllCommands() {
   commands.push_back(MakeTotalsCommand());
   commands.push_back(MakeSummaryCommand());
   commands.push_back(MakePioneerCommand());
+  commands.push_back(MakeYtdCommand());
   commands.push_back(MakeListCommand());
   return commands;
 }

@@ -10,6 +10,7 @@
 #include "activity/branch_totals.h"
 #include "activity/glance.h"
 #include "activity/month_calendar.h"
+#include "activity/year_to_date.h"
 #include "cli/cli_document.h"
 #include "platform/codepage.h"
 #include "platform/string_ids.h"
@@ -133,7 +134,90 @@ class SummaryCommand final : public CliCommand {
   std::optional<std::string> password_;
 };
 
+json Number(const std::optional<int>& v) {
+  return v ? json(*v) : json(nullptr);
+}
+
+json Decimal(const std::optional<double>& v) {
+  return v ? json(*v) : json(nullptr);
+}
+
+class YtdCommand final : public CliCommand {
+ public:
+  std::string Name() const override { return "ytd"; }
+  std::string Description() const override {
+    return "The activity summary since the start of the year (reads only)";
+  }
+  void Configure(CLI::App& command) override {
+    command.add_option("--category", category_, "congregation, publishers, auxiliary or regular");
+    command.add_option("--period", period_, "six, service-year or twelve");
+    command.add_option("--source", source_, "records or card (what went to the branch)");
+    command.add_option("--password", password_, "Password of a protected folder");
+  }
+  int Run(const CliContext& context) override {
+    using activity::StatusPeriod;
+    using activity::YtdCategory;
+    const std::pair<const char*, YtdCategory> categories[] = {
+        {"congregation", YtdCategory::kCongregation},
+        {"publishers", YtdCategory::kPublishers},
+        {"auxiliary", YtdCategory::kAuxiliary},
+        {"regular", YtdCategory::kPioneers}};
+    const std::pair<const char*, StatusPeriod> periods[] = {
+        {"six", StatusPeriod::kSixMonths},
+        {"service-year", StatusPeriod::kServiceYear},
+        {"twelve", StatusPeriod::kTwelveMonths}};
+    const std::pair<const char*, activity::YtdSource> sources[] = {
+        {"records", activity::YtdSource::kRecords}, {"card", activity::YtdSource::kTotalsCard}};
+    auto pick = [](const auto& table, const std::string& text) {
+      for (const auto& [name, value] : table)
+        if (text == name) return std::optional(value);
+      return std::optional<decltype(table[0].second)>();
+    };
+    const auto category = pick(categories, category_);
+    const auto period = pick(periods, period_);
+    const auto source = pick(sources, source_);
+    const std::pair<const char*, const std::string*> bad[] = {
+        {"--category", category ? nullptr : &category_},
+        {"--period", period ? nullptr : &period_},
+        {"--source", source ? nullptr : &source_}};
+    for (const auto& [option, text] : bad) {
+      if (text != nullptr)
+        return Refuse(context, Strings().Format(str::kCliBadValue,
+                                                {option, platform::Utf8ToAnsi(*text).text}));
+    }
+    auto doc = OpenCliDocument(context, CliAccess::kRead, password_);
+    if (!doc) return doc.exit_code();
+    const activity::YearToDate y =
+        activity::ComputeYearToDate(doc->document->db(), *category, *period, *source);
+    json table = json::array();
+    for (const activity::YtdLine& l : y.lines) {
+      table.push_back({{"month", l.month.number()},
+                       {"year", 2000 + l.month.year_byte},
+                       {"reports", Number(l.reports)},
+                       {"studies", Number(l.studies)},
+                       {"hours", Number(l.hours)}});
+    }
+    const json out = {
+        {"table", table},
+        {"totals", {{"studies", Number(y.total_studies)}, {"hours", Number(y.total_hours)}}},
+        {"averages",
+         {{"studies", Decimal(y.average_studies)}, {"hours", Decimal(y.average_hours)}}}};
+    *context.out << out.dump(1) << '\n';
+    return 0;
+  }
+
+ private:
+  std::string category_ = "congregation";
+  std::string period_ = "twelve";
+  std::string source_ = "records";
+  std::optional<std::string> password_;
+};
+
 }  // namespace
+
+std::unique_ptr<CliCommand> MakeYtdCommand() {
+  return std::make_unique<YtdCommand>();
+}
 
 std::unique_ptr<CliCommand> MakeTotalsCommand() {
   return std::make_unique<TotalsCommand>();

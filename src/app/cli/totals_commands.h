@@ -6,4 +6,5 @@
 namespace ledra::cli {
 std::unique_ptr<CliCommand> MakeTotalsCommand();
 std::unique_ptr<CliCommand> MakeSummaryCommand();
+std::unique_ptr<CliCommand> MakeYtdCommand();
 }  // namespace ledra::cli
