@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "activity/branch_totals.h"
+#include "activity/late_entry_list.h"
 #include "activity/report_sheet.h"
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
@@ -141,6 +142,10 @@ void HistoryEditor::Load() {
   remark_ = doc_.RemarkText(row_, s);
 }
 
+bool HistoryEditor::late_visible() const {
+  return ReportMonthOf(doc_.db()).counter() - month_.counter() <= 11;
+}
+
 void HistoryEditor::SetParticipated(bool on) {
   participated_ = on;
   if (!on) {
@@ -230,6 +235,15 @@ bool HistoryEditor::WriteBack() {
   // The remark was stored as its field was left; the row has its place.
   copy_.set_word(SlotWords::kRemarkIndex, slot(), stored.word(SlotWords::kRemarkIndex, slot()));
   if (stored.bytes == copy_.bytes) return false;
+  // The late-report list is what keeps the late mark through a save.
+  const int s = slot();
+  if (stored.late_month(s) != copy_.late_month(s)) {
+    auto& list = db.late_entries();
+    std::erase_if(list, [&](const store::LateEntry& e) {
+      return e.id == copy_.id() && e.month == month_index();
+    });
+    if (late_ && !QueueLateReport(db, copy_.id(), month_index())) copy_.set_late_month(s, 0);
+  }
   stored = copy_;
   db.modified = true;
   return true;

@@ -60,7 +60,10 @@ class HistoryEditor {
 
   // Ticking one pioneer box (1-3) unticks the others; 0 unticks all.
   void SetPioneer(int code) { pioneer_ = code; }
-  void SetLate(bool on) { late_ = on; }
+  // Only the eleven months before the ReportMonth can be marked late: the
+  // late-report list names a month without its year.
+  void SetLate(bool on) { late_ = on && late_visible(); }
+  bool late_visible() const;
   // Ticking it disables the hours field.
   void SetLessThanHour(bool on) { less_than_hour_ = on; }
   // Unticking zeroes hours and studies.

@@ -130,10 +130,17 @@ TEST(HistoryEditorMarks, LateInMayStoresFiveAndPioneerBoxesExclude) {
   const PublisherRecord& r = h.Rec(102);
   EXPECT_EQ(r.late_month(editor.slot()), 5);
   EXPECT_EQ(r.pioneer_code(editor.slot()), 1);
+  // The late-report list keeps the mark through a save.
+  ASSERT_EQ(h.doc.db().late_entries().size(), 1u);
+  EXPECT_EQ(h.doc.db().late_entries()[0].month, 3);
   // Shown again, the late mark is ticked.
   ASSERT_TRUE(editor.Choose(2026, 1).ok());
   ASSERT_TRUE(editor.Choose(2026, 3).ok());
   EXPECT_TRUE(editor.late());
+  // A year back the list could not tell the month apart.
+  ASSERT_TRUE(editor.Choose(2025, 3).ok());
+  editor.SetLate(true);
+  EXPECT_FALSE(editor.late());
 }
 
 TEST(HistoryEditorMarks, SimplifiedMonthShowsHoursOnlyForPioneers) {
