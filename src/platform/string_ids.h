@@ -298,6 +298,14 @@ inline constexpr int kCliNotRegularPioneer = 22812;  // %1 id, %2 month
 inline constexpr int kCommandPioneerHours = 22813;
 inline constexpr int kNoRegularPioneers = 22814;  // %1 month
 
+// History editor (22900-22999)
+inline constexpr int kHistoryMonthNotOffered = 22900;  // %1 month name, %2 year
+inline constexpr int kHistoryCreditLabel = 22901;
+inline constexpr int kHistoryActivePublishers = 22902;
+inline constexpr int kHistoryReportMonth = 22903;  // %1 month name, %2 year
+inline constexpr int kCliHistoryRow = 22904;
+inline constexpr int kCliHistoryIdOrTotals = 22905;
+
 // Backup and restore (24000-24199)
 inline constexpr int kBackupCaption = 24000;
 inline constexpr int kRestoreCaption = 24001;

@@ -1,6 +1,7 @@
 #include "cli/backup_commands.h"
 #include "cli/cli_command.h"
 #include "cli/demo_command.h"
+#include "cli/history_command.h"
 #include "cli/list_command.h"
 #include "cli/month_commands.h"
 #include "cli/pioneer_command.h"
@@ -32,6 +33,7 @@ std::vector<std::unique_ptr<CliCommand>> AllCommands() {
   commands.push_back(MakePioneerCommand());
   commands.push_back(MakeYtdCommand());
   commands.push_back(MakeListCommand());
+  commands.push_back(MakeHistoryCommand());
   return commands;
 }
 
