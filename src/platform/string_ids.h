@@ -280,6 +280,7 @@ inline constexpr int kGlanceBlind = 22469;
 inline constexpr int kGlancePrison = 22470;
 inline constexpr int kCommandGlance = 22471;
 inline constexpr int kPanelGlance = 20804;
+inline constexpr int kPanelHistory = 20820;
 
 // Pioneer hours (22800-22899)
 inline constexpr int kPioneerSince = 22800;             // %1 month name
@@ -305,6 +306,16 @@ inline constexpr int kHistoryActivePublishers = 22902;
 inline constexpr int kHistoryReportMonth = 22903;  // %1 month name, %2 year
 inline constexpr int kCliHistoryRow = 22904;
 inline constexpr int kCliHistoryIdOrTotals = 22905;
+inline constexpr int kHistoryCaption = 22950;
+inline constexpr int kHistoryTotals = 22951;
+inline constexpr int kHistoryRegularRow = 22952;
+inline constexpr int kHistorySpecialRow = 22953;
+inline constexpr int kHistoryLate = 22954;
+inline constexpr int kHistoryLessThanHour = 22955;
+inline constexpr int kHistoryStore = 22956;
+inline constexpr int kHistoryNext = 22957;
+inline constexpr int kHistoryClose = 22958;
+inline constexpr int kHistoryRegularPioneer = 22959;
 
 // Backup and restore (24000-24199)
 inline constexpr int kBackupCaption = 24000;

@@ -7,6 +7,7 @@
 
 #include "activity/month_lifecycle.h"
 #include "activity/ui/glance_dialog.h"
+#include "activity/ui/history_editor_dialog.h"
 #include "activity/ui/month_dialog.h"
 #include "activity/ui/pioneer_dialog.h"
 #include "activity/ui/sheet_list_dialog.h"
@@ -42,6 +43,12 @@ MonthCommands::MonthCommands(MainWindow& window, store::Document& document, Docu
     activity::ui::PioneerDialog dialog(document_, &window_);
     dialog.exec();
   });
+  for (QAction* a : window_.menuBar()->actions()) {
+    if (a->menu() != nullptr && a->text() == qt::Text(str::kRecMenuEdit)) {
+      history_ = a->menu()->addAction(qt::Text(str::kHistoryCaption));
+      connect(history_, &QAction::triggered, this, &MonthCommands::EditHistory);
+    }
+  }
   auto* unlock = new QShortcut(QKeySequence(Qt::Key_F11), &window_);
   connect(unlock, &QShortcut::activated, this, &MonthCommands::UnlockLateReports);
   Refresh();
@@ -52,6 +59,7 @@ void MonthCommands::Refresh() {
   sheets_->setEnabled(!document_.db().month().viewing_past &&
                       (writable || activity::ReportMonthOpen(document_.db())));
   late_->setEnabled(writable && late_command_.enabled());
+  if (history_) history_->setEnabled(writable);
 }
 
 void MonthCommands::OpenReportSheets() {
@@ -81,6 +89,15 @@ void MonthCommands::OpenReportSheets() {
   sheets.exec();
   menus_.Refresh();
   Refresh();
+}
+
+void MonthCommands::EditHistory() {
+  auto& db = document_.db();
+  const auto& active = db.status_list(store::ListType::kActive);
+  if (active.empty() || document_.read_only()) return;
+  activity::ui::HistoryEditorDialog dialog(document_, active.front().row, prompter_, &window_);
+  dialog.exec();
+  menus_.Refresh();
 }
 
 void MonthCommands::ShowGlance() {

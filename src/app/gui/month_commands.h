@@ -28,6 +28,8 @@ class MonthCommands : public QObject {
   void DeleteLateReports();
   // "Relance": the month's figures at a glance.
   void ShowGlance();
+  // "Editar Histórico": any stored month of a publisher or of the totals card.
+  void EditHistory();
   // F11 in the main view.
   void UnlockLateReports();
   void Refresh();
@@ -42,6 +44,7 @@ class MonthCommands : public QObject {
   activity::LateReportsCommand late_command_;
   QAction* sheets_ = nullptr;
   QAction* late_ = nullptr;
+  QAction* history_ = nullptr;
 };
 
 }  // namespace ledra::gui

@@ -62,6 +62,7 @@ Startup::Outcome Startup::Start() {
   reports->panel()->SetCommand(str::kPanelEditPublishers, [menus] { menus->EditPublishers(); });
   reports->panel()->SetCommand(str::kPanelEntries, [month] { month->OpenReportSheets(); });
   reports->panel()->SetCommand(str::kPanelGlance, [month] { month->ShowGlance(); });
+  reports->panel()->SetCommand(str::kPanelHistory, [month] { month->EditHistory(); });
   menus->on_refresh = [menus, reports, month](const QString& open_month) {
     reports->panel()->SetReturn(open_month, [menus] { menus->ReturnToOpenMonth(); });
     month->Refresh();

@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "activity/ui/glance_dialog.h"
+#include "activity/ui/history_editor_dialog.h"
 #include "activity/ui/pioneer_dialog.h"
 #include "activity/ui/report_sheet_dialog.h"
 #include "activity/ui/sheet_list_dialog.h"
@@ -144,6 +145,26 @@ class ReportSheetDialogTest : public QObject {
     QCOMPARE(dialog.ValueOf(QStringLiteral("Pio. Regulares:")), QStringLiteral("1"));
     QCOMPARE(dialog.ValueOf(QString::fromUtf8("Méd Hrs (PReg):")), QStringLiteral("48.0"));
     QCOMPARE(dialog.ValueOf(QString::fromUtf8("Méd Hrs (Pub):")), QString());
+  }
+
+  void TheHistoryEditorCorrectsAnOldMonth() {
+    Folder f;
+    auto& [folder, clock, prompter, doc] = f;
+    const int eva = doc.db().FindRow(103);
+    ledra::activity::ui::HistoryEditorDialog dialog(doc, eva, prompter);
+    dialog.show();
+    // It opens on October 2026, the month before the open one.
+    QCOMPARE(dialog.months()->currentText(), QStringLiteral("Outubro"));
+    QCOMPARE(dialog.years()->currentText(), QStringLiteral("2026"));
+    dialog.editor().SetPioneer(2);
+    dialog.editor().SetParticipated(true);
+    dialog.field(2)->setText(QStringLiteral("30"));
+    QVERIFY(dialog.Store());
+    QCOMPARE(int(doc.db().row(eva).word(store::SlotWords::kHours, 27)), 30);
+    QVERIFY(doc.db().modified);
+    // A month outside the window is never offered.
+    for (int i = 0; i < dialog.years()->count(); ++i)
+      QVERIFY(dialog.years()->itemText(i).toInt() >= 2024);
   }
 
   void ThePioneerDialogShowsTheMonthsOfTheYear() {
