@@ -46,6 +46,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
 void PrintAnsi(std::ostream& stream, std::string_view ansi);
 // A refusal: the message on the error stream, and the exit code 2.
 int Refuse(const CliContext& context, std::string_view ansi);
+// An option answered "yes" or "no"; nothing when absent or anything else.
+std::optional<bool> YesNo(const std::optional<std::string>& text);
 
 // Exit codes of every command, as `ledra-cli --help` states them.
 inline constexpr int kExitDone = 0;

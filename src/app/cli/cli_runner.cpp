@@ -11,6 +11,13 @@
 
 namespace ledra::cli {
 
+std::optional<bool> YesNo(const std::optional<std::string>& text) {
+  if (!text) return std::nullopt;
+  if (*text == "yes") return true;
+  if (*text == "no") return false;
+  return std::nullopt;
+}
+
 int Refuse(const CliContext& context, std::string_view ansi) {
   PrintAnsi(*context.err, ansi);
   return 2;

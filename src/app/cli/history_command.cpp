@@ -22,13 +22,6 @@ using activity::Designation;
 using activity::PioneerRow;
 using store::SlotWords;
 
-std::optional<bool> YesNo(const std::optional<std::string>& text) {
-  if (!text) return std::nullopt;
-  if (*text == "yes") return true;
-  if (*text == "no") return false;
-  return std::nullopt;
-}
-
 struct RowChoice {
   const char* name;
   Designation designation;

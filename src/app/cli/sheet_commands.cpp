@@ -25,14 +25,6 @@ std::string Utf8(const std::string& ansi) {
   return platform::AnsiToUtf8(ansi);
 }
 
-// "yes" or "no"; anything else is refused.
-std::optional<bool> YesNo(const std::optional<std::string>& text) {
-  if (!text) return std::nullopt;
-  if (*text == "yes") return true;
-  if (*text == "no") return false;
-  return std::nullopt;
-}
-
 json SheetJson(const activity::ReportSheet& sheet, std::uint16_t id, bool saved) {
   const activity::CalendarMonth m = sheet.entry();
   const Result<int> hours = activity::ParseWholeNumber(
