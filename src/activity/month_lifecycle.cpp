@@ -31,10 +31,8 @@ MonthChoiceOutcome ApplyMonthChoice(store::Document& doc, const MonthChoice& cho
   if (choice.month.counter() != m.counter) db.MoveReportMonth(choice.month.counter(), prompter);
   if (choice.request == MonthRequest::kStart) {
     // A start without its copy still goes on; the caller tells the user.
-    const MonthCopyStep step = copy(choice.month);
-    out.copy = step.result;
-    out.copy_failure = step.failure;
-    if (step.result == MonthCopyResult::kCopied) db.modified = true;
+    out.copy = copy(choice.month);
+    if (out.copy.result == MonthCopyResult::kCopied) db.modified = true;
     out.summary = StartMonthRecords(db, choice.month.month_index, choice.month.parity(), prompter);
     out.started = true;
   }

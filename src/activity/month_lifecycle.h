@@ -26,8 +26,7 @@ using MonthCopier = std::function<MonthCopyStep(const CalendarMonth& month)>;
 
 struct MonthChoiceOutcome {
   bool started = false;
-  MonthCopyResult copy = MonthCopyResult::kNone;
-  std::optional<Message> copy_failure;  // the start went on without the copy
+  MonthCopyStep copy;  // a failed copy: the start went on without it
   StartSummary summary;
 };
 

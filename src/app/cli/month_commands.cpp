@@ -145,12 +145,12 @@ class MonthCommand final : public CliCommand {
     }
     const activity::MonthChoiceOutcome outcome = activity::ApplyMonthChoice(
         document, choice, *doc->prompter, app::MonthStartCopier(document));
-    if (outcome.copy_failure) PrintAnsi(*context.err, outcome.copy_failure->text);
+    if (outcome.copy.failure) PrintAnsi(*context.err, outcome.copy.failure->text);
     activity::OpenSheetList(db);
     json out;
     if (outcome.started) {
       out["started"] = MonthJson(choice.month);
-      out["month_copy"] = CopyName(outcome.copy);
+      out["month_copy"] = CopyName(outcome.copy.result);
       out["start_summary"] = {{"remarks_emptied", outcome.summary.remarks_emptied},
                               {"inactive_trimmed", outcome.summary.inactive_trimmed},
                               {"deleted_trimmed", outcome.summary.deleted_trimmed},

@@ -71,7 +71,7 @@ void MonthCommands::OpenReportSheets() {
     const activity::MonthChoiceOutcome outcome =
         activity::ApplyMonthChoice(document_, choice, prompter_, app::MonthStartCopier(document_));
     // A month without its copy still starts; only the past-month view lacks it.
-    if (outcome.copy_failure) qWarning("%s", qPrintable(qt::FromAnsi(outcome.copy_failure->text)));
+    if (outcome.copy.failure) qWarning("%s", qPrintable(qt::FromAnsi(outcome.copy.failure->text)));
     if (outcome.started) {
       document_.CheckPastMonths();
       // The start and its copy land together, so that a crash never leaves
