@@ -99,7 +99,7 @@ std::string ReportFrame::DateStamp() const {
 }
 
 void ReportFrame::DrawHeader(const PageFrame& frame, int page, std::string_view title,
-                             std::string_view subtitle) {
+                             std::string_view subtitle, HeaderPlacement placement) {
   const int top = frame.PageTop(page);
   Use(FontRole::kTitle);
   canvas_.Text(frame.left_margin, top, title, HAlign::kLeft, VAlign::kBottom);
@@ -110,12 +110,13 @@ void ReportFrame::DrawHeader(const PageFrame& frame, int page, std::string_view 
   if (env_.printed && env_.options.datestamp) {
     Use(DateStampFont(env_.language_code));
     // From the page's edge, not the margin.
-    canvas_.Text(frame.Inches(15, 2), top - frame.dpi_y / 5, DateStamp(), HAlign::kRight,
-                 VAlign::kTop);
+    canvas_.Text(frame.Inches(placement.datestamp_eighths, 8), top - frame.dpi_y / 5, DateStamp(),
+                 HAlign::kRight, VAlign::kTop);
   }
   if (!subtitle.empty()) {
     Use(FontRole::kSubtitle);
-    canvas_.Text(frame.left_margin, top + frame.line_height / 2, subtitle);
+    canvas_.Text(frame.left_margin, top + frame.line_height * placement.subtitle_half_lines / 2,
+                 subtitle);
   }
   Use(FontRole::kText);
 }

@@ -34,6 +34,13 @@ struct ReportEnv {
   std::string language_code = "ptg";
 };
 
+// Where a report puts the date stamp's right end (inches from the page's
+// edge, in eighths) and the subtitle's top (in halves of a line).
+struct HeaderPlacement {
+  int datestamp_eighths = 60;
+  int subtitle_half_lines = 1;
+};
+
 // The canvas of one drawing with the env's rules for fonts and units.
 class ReportFrame {
  public:
@@ -63,7 +70,7 @@ class ReportFrame {
   // The title with the confidentiality note, the date stamp and the subtitle
   // of page p; leaves the text font selected.
   void DrawHeader(const PageFrame& frame, int page, std::string_view title,
-                  std::string_view subtitle);
+                  std::string_view subtitle, HeaderPlacement placement = {});
   // "Printed 8 Dezembro 2026" (day/month/year for Greek).
   std::string DateStamp() const;
 

@@ -2,12 +2,18 @@
 
 #include <array>
 
+#include "reports/analysis_page.h"
 #include "reports/phone_list.h"
 
 namespace ledra::reports {
 namespace {
 
 constexpr std::array kKinds = {
+    ReportKindInfo{kAnalysisCongregation, 32779, false, &DrawAnalysis, 32891, true},
+    ReportKindInfo{kAnalysisGroup, 32780, true, &DrawAnalysis, 0, false, true},
+    ReportKindInfo{kAnalysisSummary, 32793, false, &DrawAnalysis, 0, true},
+    ReportKindInfo{kAnalysisAttendance, 32794, false, &DrawAnalysis, 0, true},
+    ReportKindInfo{kAnalysisAlphabetical, 32892, false, &DrawAnalysis, 0, true},
     ReportKindInfo{kPhoneListAll, 32809, false, &DrawPhoneList},
     ReportKindInfo{kPhoneListGroup, 32810, true, &DrawPhoneList},
     ReportKindInfo{kPhoneListServants, 32823, false, &DrawPhoneList},
@@ -28,7 +34,7 @@ const ReportKindInfo* FindReportKind(int kind) {
 
 const ReportKindInfo* FindReportCommand(int command) {
   for (const auto& k : kKinds)
-    if (k.command == command) return &k;
+    if (k.command == command || (k.alias_command != 0 && k.alias_command == command)) return &k;
   return nullptr;
 }
 

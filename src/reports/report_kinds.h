@@ -16,6 +16,13 @@ struct ReportKindInfo {
   bool per_group;
   // Draws the whole strip of pages and returns the page count (at least 1).
   int (*draw)(ReportFrame& frame, const store::CongregationDatabase& db, int kind, int group);
+  // A second menu command that shows the same kind (0: none).
+  int alias_command = 0;
+  // Drawn for the whole congregation with the report to the branch office,
+  // whose totals are to be brought up to date first.
+  bool branch_report = false;
+  // A per-group kind that can also draw every group in one go (group 0).
+  bool all_groups = false;
 };
 
 // The kinds built so far.

@@ -13,8 +13,10 @@
 
 #include "cli/cli_command.h"
 #include "platform/files.h"
+#include "platform/prompter.h"
 #include "reports/report_fixture.h"
 #include "reports/report_kinds.h"
+#include "store/demo_congregation.h"
 #include "support/temp_folder.h"
 
 namespace ledra::reports {
@@ -66,6 +68,58 @@ TEST_P(ReportGolden, MatchesReference) {
 INSTANTIATE_TEST_SUITE_P(EveryKind, ReportGolden,
                          ::testing::ValuesIn(BuiltReportKinds().begin(), BuiltReportKinds().end()),
                          [](const auto& info) { return "Kind" + std::to_string(info.param.kind); });
+
+}  // namespace
+}  // namespace ledra::reports
+
+namespace ledra::reports {
+namespace {
+
+// The analysis kinds drawn from a small demo congregation: a month open with
+// reports, late reports, remarks, pioneers and the attendance of six months.
+std::string DemoTrace(int kind, int group) {
+  TempFolder root;
+  store::DemoOptions options;
+  options.people = 30;
+  options.today = {2026, 12, 8};
+  ScriptedPrompter prompter;
+  EXPECT_TRUE(store::WriteDemoCongregation(root.path() / "demo", options, prompter).ok());
+  const std::filesystem::path out = root.path() / "out.trace";
+  const std::string data = (root.path() / "demo").string();
+  std::vector<std::string> args = {"ledra-cli", "report",
+                                   "--data",    data,
+                                   "--today",   "2026-12-08",
+                                   "--kind",    std::to_string(kind),
+                                   "--group",   std::to_string(group),
+                                   "--trace",   out.string()};
+  std::vector<const char*> argv;
+  for (const auto& a : args) argv.push_back(a.c_str());
+  std::ostringstream o, e;
+  const int code = cli::RunCli(static_cast<int>(argv.size()), argv.data(), o, e);
+  EXPECT_EQ(code, 0) << e.str();
+  return platform::ReadFileIfPresent(out).value_or("");
+}
+
+class AnalysisDemoGolden : public ::testing::TestWithParam<int> {};
+
+TEST_P(AnalysisDemoGolden, MatchesReference) {
+  const int kind = GetParam();
+  const std::string trace = DemoTrace(kind, kind == 2 ? 2 : 0);
+  ASSERT_FALSE(trace.empty());
+  const std::filesystem::path reference =
+      kGoldenFolder / ("analysis_demo_" + std::to_string(kind) + ".trace");
+  if (std::getenv("LEDRA_UPDATE_GOLDEN") != nullptr) {
+    WriteFixture(reference, trace);
+    GTEST_SKIP() << "reference written: " << reference;
+  }
+  const auto expected = platform::ReadFileIfPresent(reference);
+  ASSERT_TRUE(expected.has_value())
+      << "no reference " << reference << "; run with LEDRA_UPDATE_GOLDEN=1 to write it";
+  EXPECT_EQ(trace, *expected) << "the drawing of kind " << kind << " changed";
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, AnalysisDemoGolden, ::testing::Values(1, 2, 3, 4, 110),
+                         [](const auto& info) { return "Kind" + std::to_string(info.param); });
 
 }  // namespace
 }  // namespace ledra::reports

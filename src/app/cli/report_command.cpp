@@ -30,7 +30,9 @@ class ReportCommand final : public CliCommand {
   }
   void Configure(CLI::App& command) override {
     command.add_option("--kind", kind_, "Report kind, e.g. 50 for the phone list")->required();
-    command.add_option("--group", group_, "Field service group of a per-group report");
+    command.add_option("--group", group_,
+                       "Field service group of a per-group report (0: every group, where the "
+                       "report allows it)");
     command.add_option("--pdf", pdf_, "Write the report as a PDF file");
     command.add_option("--trace", trace_, "Write the drawing operations as text");
     command.add_option("--dpi", dpi_, "Printer resolution (72 to 1200, default 300)");
@@ -60,7 +62,7 @@ class ReportCommand final : public CliCommand {
       PrintAnsi(err, Strings().Format(str::kCliNoSuchReport, {kind_}));
       return kExitRefused;
     }
-    if (info->per_group && group_number_ < 1) {
+    if (info->per_group && !info->all_groups && group_number_ < 1) {
       PrintAnsi(err, Strings().Format(str::kCliReportNeedsGroup, {kind_}));
       return kExitRefused;
     }

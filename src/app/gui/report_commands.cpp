@@ -13,12 +13,15 @@
 #include <QStackedWidget>
 
 #include "action_panel.h"
+#include "activity/branch_totals.h"
 #include "main_window.h"
 #include "platform/ini_file.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/report_output.h"
+#include "platform/string_ids.h"
 #include "platform/string_table.h"
 #include "report_view.h"
+#include "reports/analysis_page.h"
 #include "reports/phone_list.h"
 #include "reports/report_env.h"
 #include "reports/report_kinds.h"
@@ -28,6 +31,8 @@ namespace ledra::gui {
 namespace {
 
 constexpr int kPanelPhoneList = 20819;
+constexpr int kPanelCongregationAnalysis = 20813, kPanelGroupAnalysis = 20814,
+              kPanelSummary = 20815;
 constexpr int kPanelExit = 20821;
 constexpr int kNoPrinter = 1234;
 constexpr int kUseCloseButton = 20611;
@@ -83,6 +88,10 @@ ReportCommands::ReportCommands(MainWindow& window, store::Document& document,
   window.setCentralWidget(stack_);
   connect(view_, &ReportView::BackToPanel, this, &ReportCommands::ShowPanel);
   panel_->SetCommand(kPanelPhoneList, [this] { ShowReport(reports::kPhoneListAll); });
+  panel_->SetCommand(kPanelCongregationAnalysis,
+                     [this] { ShowReport(reports::kAnalysisCongregation); });
+  panel_->SetCommand(kPanelGroupAnalysis, [this] { ShowReport(reports::kAnalysisGroup); });
+  panel_->SetCommand(kPanelSummary, [this] { ShowReport(reports::kAnalysisSummary); });
   panel_->SetCommand(kPanelExit, [this] { window_.close(); });
 
   // Closing while the preview is open would pull the document from under it.
@@ -135,6 +144,21 @@ void ReportCommands::BuildMenus() {
     connect(a, &QAction::triggered, this, [this, kind = kind] { ShowReport(kind); });
   }
 
+  QMenu* analysis = reports_menu->addMenu(qt::Text(str::kMenuAnalysis));
+  const std::pair<int, int> analysis_items[] = {
+      {str::kCommandCongregationAnalysis, reports::kAnalysisCongregation},
+      {str::kCommandPioneersGroups, reports::kAnalysisCongregation},
+      {str::kCommandAlphabetical, reports::kAnalysisAlphabetical},
+      {str::kCommandGroupAnalysis, reports::kAnalysisGroup},
+      {str::kCommandCongregationSummary, reports::kAnalysisSummary},
+      {str::kCommandMeetingAttendance, reports::kAnalysisAttendance}};
+  for (const auto& [text, kind] : analysis_items) {
+    QAction* a = analysis->addAction(qt::Text(text));
+    a->setData(text == str::kCommandPioneersGroups ? reports::FindReportKind(kind)->alias_command
+                                                   : reports::FindReportKind(kind)->command);
+    connect(a, &QAction::triggered, this, [this, kind = kind] { ShowReport(kind); });
+  }
+
   QMenu* view_menu = MenuNamed(bar, qt::Text(kMenuView));
   back_ = view_menu->addAction(qt::Text(kCommandBack));
   connect(back_, &QAction::triggered, this, &ReportCommands::ShowPanel);
@@ -163,15 +187,11 @@ void ReportCommands::UpdateActions() {
   back_->setEnabled(report);
 }
 
-std::optional<int> ReportCommands::AskGroup() {
+std::optional<int> ReportCommands::AskGroup(bool all_groups) {
   const auto& db = document_.db();
   QStringList items;
   std::vector<int> numbers;
-  for (int g = 1; g <= store::GroupTable::kMaxGroups; ++g) {
-    bool used = g <= db.side.groups.count();
-    for (const auto& e : db.status_list(store::ListType::kActive))
-      used = used || db.row(e.row).group() == g;
-    if (!used) continue;
+  for (int g : reports::AnalysisGroups(db)) {
     std::string name = g <= db.side.groups.count()
                            ? db.side.groups.text(g, store::GroupTable::Text::kName)
                            : std::string{};
@@ -180,6 +200,10 @@ std::optional<int> ReportCommands::AskGroup() {
     numbers.push_back(g);
   }
   if (items.isEmpty()) return std::nullopt;
+  if (all_groups) {
+    items << qt::Text(str::kAllGroups);
+    numbers.push_back(0);
+  }
   bool ok = false;
   const QString chosen = QInputDialog::getItem(&window_, qt::Text(kGroupPrompt),
                                                qt::Text(kGroupPrompt), items, 0, false, &ok);
@@ -192,10 +216,12 @@ void ReportCommands::ShowReport(int kind) {
   if (info == nullptr) return;
   int group = 0;
   if (info->per_group) {
-    const auto chosen = AskGroup();
+    const auto chosen = AskGroup(info->all_groups);
     if (!chosen) return;
     group = *chosen;
   }
+  // The report to the branch shows the totals as they stand now.
+  if (info->branch_report && !document_.read_only()) activity::ComputeBranchTotals(document_.db());
   const bool entering = model_.mode() != reports::ViewMode::kReport;
   if (entering) placer_.RememberPanel();
   model_.ShowReport(kind, group);

@@ -48,7 +48,8 @@ class ReportCommands : public QObject {
   void ChangeFont(reports::FontRole role);
   reports::ReportEnv Env(bool printed) const;
   int Draw(Canvas& canvas, bool printed);
-  std::optional<int> AskGroup();
+  // The group of a per-group report; 0 for every group where that is offered.
+  std::optional<int> AskGroup(bool all_groups);
 
   MainWindow& window_;
   store::Document& document_;

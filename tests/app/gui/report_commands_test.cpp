@@ -53,6 +53,35 @@ class ReportCommandsTest : public QObject {
     QCOMPARE(reports->model().mode(), reports::ViewMode::kActionPanel);
   }
 
+  void panelOpensTheCongregationAnalysisAndTheSummary() {
+    QTemporaryDir dir;
+    const platform::Path root = dir.path().toStdString();
+    QVERIFY(platform::WriteFileAtomic(root / "tdat9.bin", test::ReportMainFile()).ok());
+    FixedClock clock({2026, 3, 10});
+    ScriptedPrompter prompter;
+    store::Document document(root, clock, prompter);
+    QCOMPARE(document.Open({}), store::OpenOutcome::kOpened);
+    store::Settings settings;
+    MainWindow window;
+    auto* reports = new ReportCommands(window, document, settings, prompter, clock);
+    ActionPanel* panel = reports->panel();
+    QVERIFY(panel->button(20813)->isVisibleTo(panel));
+    QVERIFY(panel->button(20815)->isVisibleTo(panel));
+
+    QTest::mouseClick(panel->button(20813), Qt::LeftButton);
+    QCOMPARE(reports->model().kind(), 1);
+    window.resize(900, 700);
+    window.show();
+    reports->view()->viewport()->repaint();
+    QVERIFY(reports->model().page_count() >= 1);
+    reports->ShowPanel();
+    QTest::mouseClick(panel->button(20815), Qt::LeftButton);
+    QCOMPARE(reports->model().kind(), 3);
+    reports->view()->viewport()->repaint();
+    QCOMPARE(reports->model().page_count(), 1);
+    QVERIFY(prompter.shown.empty());
+  }
+
   void closingWhilePreviewingIsRefused() {
     QTemporaryDir dir;
     const platform::Path root = dir.path().toStdString();
