@@ -80,6 +80,12 @@ int QtCanvas::TextWidth(std::string_view ansi) const {
 }
 
 void QtCanvas::Text(int x, int y, std::string_view ansi, HAlign h, VAlign v) {
+  // A page of a long strip is drawn by drawing the whole strip: texts far
+  // from the clip are skipped before they are measured.
+  if (clip_) {
+    const int reach = 2 * std::max(painter_.font().pixelSize(), 1);
+    if (y + reach < clip_->top || y - reach > clip_->bottom) return;
+  }
   const QString text = FromAnsi(ansi);
   const QFontMetrics m(painter_.font(), painter_.device());
   const int width = m.horizontalAdvance(text);
