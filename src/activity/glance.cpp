@@ -72,6 +72,7 @@ Glance ComputeGlance(const store::CongregationDatabase& db) {
     if (needs & 1) ++g.deaf;
     if (needs & 2) ++g.blind;
     if (needs & 4) ++g.prison;
+    if (p.attribute_flags() & store::attr::kSpecialCategory) ++g.special_category;
   }
   if (!db.new_form()) g.avg_hours_publishers = publishers.Value();
   g.avg_hours_regular = regular.Value();

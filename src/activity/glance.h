@@ -32,6 +32,7 @@ struct Glance {
   GlancePeriod service_year;
   GlancePeriod six_months;
   int deaf = 0, blind = 0, prison = 0;
+  int special_category = 0;  // active publishers marked with the special category
 };
 
 Glance ComputeGlance(const store::CongregationDatabase& db);

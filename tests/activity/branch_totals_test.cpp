@@ -121,6 +121,7 @@ TEST_F(BranchTotalsTest, TheGlanceCountsWhoIsWhoThisMonth) {
   Report(servant, 6, 1, 30, 0);                         // auxiliary pioneer
   PublisherRecord& sister = Add(103);
   sister.set_special_ministry_bits(store::kSpecialMinistryValid | 1 | 4);
+  sister.SetU8(239, store::attr::kSpecialCategory | store::attr::kFemale);
   Report(sister, 6, 0, 4, 2);
   Add(104);  // nothing reported
   const Glance g = ComputeGlance(db);
@@ -137,6 +138,7 @@ TEST_F(BranchTotalsTest, TheGlanceCountsWhoIsWhoThisMonth) {
   EXPECT_EQ(g.deaf, 1);
   EXPECT_EQ(g.blind, 0);
   EXPECT_EQ(g.prison, 1);
+  EXPECT_EQ(g.special_category, 1);
   EXPECT_EQ(g.six_months.auxiliary, 1);
   EXPECT_EQ(g.service_year.auxiliary, 1);
 }

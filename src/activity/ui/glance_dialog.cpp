@@ -41,7 +41,8 @@ std::vector<std::pair<int, QString>> PeriodRows(const GlancePeriod& p) {
 
 }  // namespace
 
-GlanceDialog::GlanceDialog(const store::CongregationDatabase& db, QWidget* parent)
+GlanceDialog::GlanceDialog(const store::CongregationDatabase& db,
+                           const std::string& special_category, QWidget* parent)
     : QDialog(parent) {
   const Glance g = ComputeGlance(db);
   setWindowTitle(qt::Text(str::kPanelGlance));
@@ -72,6 +73,15 @@ GlanceDialog::GlanceDialog(const store::CongregationDatabase& db, QWidget* paren
                           {str::kGlanceBlind, QString::number(g.blind)},
                           {str::kGlancePrison, QString::number(g.prison)}},
                          this));
+  if (!special_category.empty()) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(qt::FromAnsi(special_category) + QStringLiteral(" :"), this));
+    auto* count = new QLabel(QString::number(g.special_category), this);
+    count->setObjectName(QStringLiteral("specialCategory"));
+    row->addWidget(count);
+    row->addStretch();
+    layout->addLayout(row);
+  }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(buttons);

@@ -14,7 +14,9 @@ class GlanceDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit GlanceDialog(const store::CongregationDatabase& db, QWidget* parent = nullptr);
+  // `special_category`: the category's name (ANSI) when its option is on, else empty.
+  explicit GlanceDialog(const store::CongregationDatabase& db,
+                        const std::string& special_category = {}, QWidget* parent = nullptr);
   // The value shown beside a label (for tests).
   QString ValueOf(const QString& label) const;
 };

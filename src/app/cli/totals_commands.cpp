@@ -15,6 +15,7 @@
 #include "platform/codepage.h"
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
+#include "store/settings.h"
 
 namespace ledra::cli {
 namespace {
@@ -91,6 +92,14 @@ class TotalsCommand final : public CliCommand {
     json out = {{"branch_totals", table},
                 {"report", ReportJson(db, t)},
                 {"glance", GlanceJson(activity::ComputeGlance(db))}};
+    // The special category shows only with its option on, as in the dialog.
+    const store::Settings settings =
+        store::LoadSettings(store::SettingsPath(context.data_dir), db.language_code);
+    if (settings.special_category_enabled) {
+      out["glance"]["special_category"] = {
+          {"name", platform::AnsiToUtf8(settings.special_category)},
+          {"count", activity::ComputeGlance(db).special_category}};
+    }
     *context.out << out.dump(1) << '\n';
     return 0;
   }

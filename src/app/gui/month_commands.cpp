@@ -101,7 +101,10 @@ void MonthCommands::EditHistory() {
 }
 
 void MonthCommands::ShowGlance() {
-  activity::ui::GlanceDialog dialog(document_.db(), &window_);
+  std::string special;
+  if (settings_ != nullptr && settings_->special_category_enabled)
+    special = settings_->special_category;
+  activity::ui::GlanceDialog dialog(document_.db(), special, &window_);
   dialog.exec();
 }
 

@@ -8,6 +8,7 @@
 #include "activity/late_reports.h"
 #include "platform/prompter.h"
 #include "store/document.h"
+#include "store/settings.h"
 
 class QAction;
 
@@ -28,6 +29,8 @@ class MonthCommands : public QObject {
   void DeleteLateReports();
   // "Relance": the month's figures at a glance.
   void ShowGlance();
+  // The settings the glance reads its special category from.
+  void set_settings(const store::Settings* settings) { settings_ = settings; }
   // "Editar Histórico": any stored month of a publisher or of the totals card.
   void EditHistory();
   // F11 in the main view.
@@ -37,6 +40,7 @@ class MonthCommands : public QObject {
   QAction* late_reports_action() const { return late_; }
 
  private:
+  const store::Settings* settings_ = nullptr;
   MainWindow& window_;
   store::Document& document_;
   DocumentMenus& menus_;

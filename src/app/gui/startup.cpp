@@ -58,6 +58,7 @@ Startup::Outcome Startup::Start() {
   auto* menus = new DocumentMenus(*window_, *document_, settings_, prompter_, *clock_);
   auto* reports = new ReportCommands(*window_, *document_, settings_, prompter_, *clock_);
   auto* month = new MonthCommands(*window_, *document_, *menus, prompter_);
+  month->set_settings(&settings_);
   new StatusListCommands(*window_, *document_, settings_);
   reports->panel()->SetCommand(str::kPanelEditPublishers, [menus] { menus->EditPublishers(); });
   reports->panel()->SetCommand(str::kPanelEntries, [month] { month->OpenReportSheets(); });

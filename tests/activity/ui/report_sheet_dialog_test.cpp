@@ -145,6 +145,10 @@ class ReportSheetDialogTest : public QObject {
     QCOMPARE(dialog.ValueOf(QStringLiteral("Pio. Regulares:")), QStringLiteral("1"));
     QCOMPARE(dialog.ValueOf(QString::fromUtf8("Méd Hrs (PReg):")), QStringLiteral("48.0"));
     QCOMPARE(dialog.ValueOf(QString::fromUtf8("Méd Hrs (Pub):")), QString());
+    // The special category shows only when its option is on.
+    QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("specialCategory")) == nullptr);
+    ledra::activity::ui::GlanceDialog special(doc.db(), "Anci\xe3os idosos");
+    QVERIFY(special.findChild<QLabel*>(QStringLiteral("specialCategory")) != nullptr);
   }
 
   void TheHistoryEditorCorrectsAnOldMonth() {
