@@ -26,15 +26,13 @@ namespace {
 // ccache rewrites paths, and ctest runs the tests from another one.
 const std::filesystem::path kGoldenFolder = LEDRA_GOLDEN_FOLDER;
 
-std::string Trace(int kind, int group) {
-  TempFolder root;
-  WriteFixture(root.path() / "tdat9.bin", test::ReportMainFile());
-  // Date stamp and congregation name on, so that the header shows whole.
-  WriteFixture(root.path() / "ledra.ini", "[Relat\xf3rios]\r\nDatestamp=1\r\nCongName=Norte\r\n");
-  const std::filesystem::path out = root.path() / "out.trace";
+// `ledra-cli report --trace` of a kind drawn from a data folder.
+std::string TraceOf(const std::filesystem::path& data, const std::string& today, int kind,
+                    int group) {
+  const std::filesystem::path out = data / "out.trace";
   std::vector<std::string> args = {"ledra-cli", "report",
-                                   "--data",    root.path().string(),
-                                   "--today",   "2026-03-10",
+                                   "--data",    data.string(),
+                                   "--today",   today,
                                    "--kind",    std::to_string(kind),
                                    "--group",   std::to_string(group),
                                    "--trace",   out.string()};
@@ -46,15 +44,10 @@ std::string Trace(int kind, int group) {
   return platform::ReadFileIfPresent(out).value_or("");
 }
 
-class ReportGolden : public ::testing::TestWithParam<ReportKindInfo> {};
-
-TEST_P(ReportGolden, MatchesReference) {
-  const ReportKindInfo info = GetParam();
-  const int group = info.per_group ? 1 : 0;
-  const std::string trace = Trace(info.kind, group);
+// Compares with tests/golden/<name>.trace, or writes it when asked to.
+void ExpectReference(const std::string& name, const std::string& trace) {
   ASSERT_FALSE(trace.empty());
-  const std::filesystem::path reference =
-      kGoldenFolder / ("report_" + std::to_string(info.kind) + ".trace");
+  const std::filesystem::path reference = kGoldenFolder / (name + ".trace");
   if (std::getenv("LEDRA_UPDATE_GOLDEN") != nullptr) {
     WriteFixture(reference, trace);
     GTEST_SKIP() << "reference written: " << reference;
@@ -62,18 +55,28 @@ TEST_P(ReportGolden, MatchesReference) {
   const auto expected = platform::ReadFileIfPresent(reference);
   ASSERT_TRUE(expected.has_value())
       << "no reference " << reference << "; run with LEDRA_UPDATE_GOLDEN=1 to write it";
-  EXPECT_EQ(trace, *expected) << "the drawing of kind " << info.kind << " changed";
+  EXPECT_EQ(trace, *expected) << "the drawing of " << name << " changed";
+}
+
+std::string Trace(int kind, int group) {
+  TempFolder root;
+  WriteFixture(root.path() / "tdat9.bin", test::ReportMainFile());
+  // Date stamp and congregation name on, so that the header shows whole.
+  WriteFixture(root.path() / "ledra.ini", "[Relat\xf3rios]\r\nDatestamp=1\r\nCongName=Norte\r\n");
+  return TraceOf(root.path(), "2026-03-10", kind, group);
+}
+
+class ReportGolden : public ::testing::TestWithParam<ReportKindInfo> {};
+
+TEST_P(ReportGolden, MatchesReference) {
+  const ReportKindInfo info = GetParam();
+  const int group = info.per_group ? 1 : 0;
+  ExpectReference("report_" + std::to_string(info.kind), Trace(info.kind, group));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, ReportGolden,
                          ::testing::ValuesIn(BuiltReportKinds().begin(), BuiltReportKinds().end()),
                          [](const auto& info) { return "Kind" + std::to_string(info.param.kind); });
-
-}  // namespace
-}  // namespace ledra::reports
-
-namespace ledra::reports {
-namespace {
 
 // The analysis kinds drawn from a small demo congregation: a month open with
 // reports, late reports, remarks, pioneers and the attendance of six months.
@@ -84,38 +87,14 @@ std::string DemoTrace(int kind, int group) {
   options.today = {2026, 12, 8};
   ScriptedPrompter prompter;
   EXPECT_TRUE(store::WriteDemoCongregation(root.path() / "demo", options, prompter).ok());
-  const std::filesystem::path out = root.path() / "out.trace";
-  const std::string data = (root.path() / "demo").string();
-  std::vector<std::string> args = {"ledra-cli", "report",
-                                   "--data",    data,
-                                   "--today",   "2026-12-08",
-                                   "--kind",    std::to_string(kind),
-                                   "--group",   std::to_string(group),
-                                   "--trace",   out.string()};
-  std::vector<const char*> argv;
-  for (const auto& a : args) argv.push_back(a.c_str());
-  std::ostringstream o, e;
-  const int code = cli::RunCli(static_cast<int>(argv.size()), argv.data(), o, e);
-  EXPECT_EQ(code, 0) << e.str();
-  return platform::ReadFileIfPresent(out).value_or("");
+  return TraceOf(root.path() / "demo", "2026-12-08", kind, group);
 }
 
 class AnalysisDemoGolden : public ::testing::TestWithParam<int> {};
 
 TEST_P(AnalysisDemoGolden, MatchesReference) {
   const int kind = GetParam();
-  const std::string trace = DemoTrace(kind, kind == 2 ? 2 : 0);
-  ASSERT_FALSE(trace.empty());
-  const std::filesystem::path reference =
-      kGoldenFolder / ("analysis_demo_" + std::to_string(kind) + ".trace");
-  if (std::getenv("LEDRA_UPDATE_GOLDEN") != nullptr) {
-    WriteFixture(reference, trace);
-    GTEST_SKIP() << "reference written: " << reference;
-  }
-  const auto expected = platform::ReadFileIfPresent(reference);
-  ASSERT_TRUE(expected.has_value())
-      << "no reference " << reference << "; run with LEDRA_UPDATE_GOLDEN=1 to write it";
-  EXPECT_EQ(trace, *expected) << "the drawing of kind " << kind << " changed";
+  ExpectReference("analysis_demo_" + std::to_string(kind), DemoTrace(kind, kind == 2 ? 2 : 0));
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, AnalysisDemoGolden, ::testing::Values(1, 2, 3, 4, 110),
