@@ -157,6 +157,8 @@ inline constexpr int kCliBadDpi = 23314;
 inline constexpr int kCliPdfOrTrace = 23315;
 inline constexpr int kCliNoSuchReport = 23316;
 inline constexpr int kCliReportNeedsGroup = 23317;
+inline constexpr int kCliStatusNeedsList = 23319;
+inline constexpr int kCliStatusOptionsOnly = 23320;  // %1 kind
 inline constexpr int kCliNoPdf = 23318;
 inline constexpr int kAskCreateDataFolder = 23330;
 inline constexpr int kOpenOnOtherFolder = 23331;
@@ -569,5 +571,12 @@ inline constexpr int kCommandMeetingAttendance = 21455;
 inline constexpr int kMenuAnalysis = 21456;
 inline constexpr int kCommandEveryGroupAnalysis = 21457;
 inline constexpr int kAllGroups = 21458;
+// Column headings of the status-list printouts
+inline constexpr int kStatusPrintPhone = 21460;
+inline constexpr int kStatusPrintMonths = 21461;
+inline constexpr int kStatusPrintSince = 21462;
+inline constexpr int kStatusPrintDate = 21463;
+inline constexpr int kStatusPrint = 21464;
+inline constexpr int kStatusPrintSetup = 21465;
 
 }  // namespace ledra::str

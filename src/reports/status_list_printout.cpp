@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/string_ids.h"
 #include "platform/string_table.h"
 
 namespace ledra::reports {
@@ -34,6 +35,61 @@ void DrawPageHeader(ReportFrame& frame, const StatusListGeometry& g, const Statu
 }
 
 }  // namespace
+
+StatusListDocument StatusListDocumentOf(const activity::StatusListPage& page,
+                                        activity::StatusListKind kind) {
+  using K = activity::StatusListKind;
+  const StringTable& s = Strings();
+  StatusListDocument doc;
+  doc.list_kind = static_cast<int>(kind);
+  doc.title = page.caption;
+  doc.subtitle = page.heading;
+  doc.headings[0] = s.Get(str::kAnalysisName);
+  switch (kind) {
+    case K::kNotReported:
+    case K::kCollectionForm:
+      doc.headings[1] = s.Get(str::kStatusPrintPhone);
+      break;
+    case K::kIrregular:
+      doc.headings[1] = s.Get(str::kStatusPrintMonths);
+      break;
+    case K::kNew:
+    case K::kReactivated:
+    case K::kMoved:
+      doc.headings[1] = s.Get(str::kStatusPrintSince);
+      break;
+    case K::kInactive:
+      doc.headings[1] = s.Get(str::kStatusPrintSince);
+      doc.headings[2] = s.Get(str::kSheetGroup);
+      break;
+    case K::kBaptised:
+    case K::kPrivileges:
+    case K::kConsent:
+      doc.headings[1] = s.Get(str::kStatusPrintDate);
+      break;
+    default:
+      break;
+  }
+  // The irregular list's months all belong under its one heading.
+  const std::size_t last_column = kind == K::kIrregular ? 1 : 2;
+  for (const activity::StatusLine& line : page.lines) {
+    std::array<std::string, 3> entry;
+    std::size_t column = 0;
+    std::size_t start = 0;
+    while (true) {
+      const std::size_t tab = line.text.find('\t', start);
+      std::string field = line.text.substr(start, tab == std::string::npos ? tab : tab - start);
+      std::string& cell = entry[column];
+      if (!cell.empty()) cell += "  ";
+      cell += field;
+      if (column < last_column) ++column;
+      if (tab == std::string::npos) break;
+      start = tab + 1;
+    }
+    doc.entries.push_back(std::move(entry));
+  }
+  return doc;
+}
 
 StatusListGeometry StatusListLayout(ReportFrame& frame) {
   frame.Use(FontRole::kText);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "activity/status_list.h"
 #include "platform/canvas.h"
 #include "reports/direct_print.h"
 #include "reports/report_frame.h"
@@ -26,6 +27,12 @@ struct StatusListDocument {
   std::array<std::string, 3> headings;
   std::vector<std::array<std::string, 3>> entries;
 };
+
+// The printout of a list as the dialog shows it: the caption as the title,
+// the heading as the subtitle, the kind's column headings, and each line's
+// tab-separated fields in the three columns.
+StatusListDocument StatusListDocumentOf(const activity::StatusListPage& page,
+                                        activity::StatusListKind kind);
 
 // The geometry of a status-list page, in the printer's pixels.
 struct StatusListGeometry {

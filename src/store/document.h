@@ -37,6 +37,7 @@ class Document {
   CongregationDatabase& db() { return db_; }
   const CongregationDatabase& db() const { return db_; }
   const platform::Path& data_folder() const { return data_folder_; }
+  const Clock& clock() const { return clock_; }
   // The folder files are read from now: the data folder, or the past month's copy.
   const platform::Path& current_folder() const;
   std::uint8_t scramble_base() const { return scramble_base_; }

@@ -98,6 +98,30 @@ TEST_F(ListCommand, TheClipboardTextOfTheNotReported) {
             "Não Relataram Novembro \r\nCongregação\r\n\r\nSilva, Ana   555-1234\r\n\r\n\r\n");
 }
 
+TEST_F(ListCommand, TheReportCommandPrintsAListAsTheDialogsPrintButtonDoes) {
+  const std::string trace = (folder.path() / "irregular.trace").string();
+  CliRun r = RunWith({"report", "--kind", "status", "--list", "irregular", "--data",
+                      folder.path().string(), "--today", "2026-12-09", "--trace", trace});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const std::string drawn = platform::ReadFileIfPresent(trace).value_or("");
+  EXPECT_NE(drawn.find("\"Publicadores Irregulares ( 1 )\""), std::string::npos) << drawn;
+  EXPECT_NE(drawn.find("\"Meses sem relat\xc3\xb3rio\""), std::string::npos);
+  EXPECT_NE(drawn.find("left top \"Ago\""), std::string::npos);
+
+  // The group of a list comes from --group; options of a list need --kind status.
+  r = RunWith({"report", "--kind", "status", "--list", "not-reported", "--group", "1", "--data",
+               folder.path().string(), "--today", "2026-12-09", "--trace", trace});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_NE(r.err.find("O grupo 1 n\xc3\xa3o existe"), std::string::npos) << r.err;
+  r = RunWith({"report", "--kind", "status", "--data", folder.path().string(), "--trace", trace});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_NE(r.err.find("--list"), std::string::npos) << r.err;
+  r = RunWith({"report", "--kind", "50", "--month", "3", "--data", folder.path().string(),
+               "--trace", trace});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_NE(r.err.find("s\xc3\xb3 para --kind status"), std::string::npos) << r.err;
+}
+
 TEST_F(ListCommand, RefusesWhatTheDialogCannotShow) {
   struct Case {
     std::vector<std::string> args;

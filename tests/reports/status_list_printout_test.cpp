@@ -161,5 +161,26 @@ TEST(StatusListPrintout, DateStampOnlyWhenTheOptionIsOn) {
   for (const auto& line : canvas.lines()) EXPECT_EQ(line.find("Printed"), std::string::npos);
 }
 
+TEST(StatusListPrintout, TheDialogsLinesFallIntoTheThreeColumns) {
+  activity::StatusListPage page;
+  page.caption = "Irregulares ( 2 )";
+  page.heading = "Grupo 1";
+  page.lines = {{101, 1, "Silva, Ana\tJul\tAgo\tSet"}, {102, 2, "Lima, Rui\tAgo"}};
+  StatusListDocument doc = StatusListDocumentOf(page, activity::StatusListKind::kIrregular);
+  EXPECT_EQ(doc.title, "Irregulares ( 2 )");
+  EXPECT_EQ(doc.subtitle, "Grupo 1");
+  EXPECT_EQ(doc.headings[0], "Nome");
+  ASSERT_EQ(doc.entries.size(), 2u);
+  // Every missing month stays under the one heading of the months.
+  EXPECT_EQ(doc.entries[0], (std::array<std::string, 3>{"Silva, Ana", "Jul  Ago  Set", ""}));
+
+  page.lines = {{101, 1, "Silva, Ana  (1)\t\t91 222"},
+                {102, 2, "Lima, Rui  (2)\t555\t91 3\textra"}};
+  doc = StatusListDocumentOf(page, activity::StatusListKind::kNotReported);
+  EXPECT_EQ(doc.entries[0], (std::array<std::string, 3>{"Silva, Ana  (1)", "", "91 222"}));
+  EXPECT_EQ(doc.entries[1], (std::array<std::string, 3>{"Lima, Rui  (2)", "555", "91 3  extra"}));
+  EXPECT_EQ(doc.list_kind, 0);
+}
+
 }  // namespace
 }  // namespace ledra::reports

@@ -56,6 +56,10 @@ StatusListDialog::StatusListDialog(const store::CongregationDatabase& db, Status
   done->setDefault(true);
   copy_ = new QPushButton(qt::Text(str::kStatusCopy), this);
   right->addWidget(selections_, 1);
+  print_ = new QPushButton(qt::Text(str::kStatusPrint), this);
+  print_setup_ = new QPushButton(qt::Text(str::kStatusPrintSetup), this);
+  right->addWidget(print_);
+  right->addWidget(print_setup_);
   right->addWidget(copy_);
   right->addWidget(done);
 
@@ -66,6 +70,14 @@ StatusListDialog::StatusListDialog(const store::CongregationDatabase& db, Status
   connect(copy_, &QPushButton::clicked, this, [this] {
     const Result<std::string> text = model_.ClipboardText(Choice());
     if (text) QGuiApplication::clipboard()->setText(qt::FromAnsi(*text));
+  });
+  connect(print_, &QPushButton::clicked, this, [this] {
+    const StatusListChoice choice = Choice();
+    const Result<StatusListPage> page = model_.Build(choice);
+    if (page && on_print) on_print(*page, choice.kind);
+  });
+  connect(print_setup_, &QPushButton::clicked, this, [this] {
+    if (on_print_setup) on_print_setup();
   });
   KindChanged();
 }

@@ -5,6 +5,7 @@
 // clipboard. Every rule is StatusList's; this only shows it.
 
 #include <QDialog>
+#include <functional>
 
 #include "activity/status_list.h"
 
@@ -29,6 +30,11 @@ class StatusListDialog : public QDialog {
   QTreeWidget* lines() const { return lines_; }
   QLabel* heading() const { return heading_; }
   QPushButton* copy_button() const { return copy_; }
+  QPushButton* print_button() const { return print_; }
+  QPushButton* print_setup_button() const { return print_setup_; }
+  // What the print buttons do with the list shown (set by the window).
+  std::function<void(const StatusListPage& page, StatusListKind kind)> on_print;
+  std::function<void()> on_print_setup;
   // The choice the widgets make now.
   StatusListChoice Choice() const;
 
@@ -44,6 +50,8 @@ class StatusListDialog : public QDialog {
   QLabel* heading_ = nullptr;
   QTreeWidget* lines_ = nullptr;
   QPushButton* copy_ = nullptr;
+  QPushButton* print_ = nullptr;
+  QPushButton* print_setup_ = nullptr;
 };
 
 }  // namespace ledra::activity::ui

@@ -5,13 +5,17 @@
 #include <limits>
 #include <ostream>
 
+#include "activity/status_list.h"
 #include "cli/cli_document.h"
+#include "cli/status_list_args.h"
 #include "platform/codepage.h"
+#include "platform/prompter.h"
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
 #include "reports/recording_canvas.h"
 #include "reports/report_env.h"
 #include "reports/report_kinds.h"
+#include "reports/status_list_printout.h"
 #include "store/settings.h"
 
 namespace ledra::cli {
@@ -22,6 +26,14 @@ PdfReportWriter& PdfWriter() {
   return writer;
 }
 
+PdfDocumentWriter& DocumentWriter() {
+  static PdfDocumentWriter writer;
+  return writer;
+}
+
+// The value of `--kind` that prints a status list (`--list` names it).
+constexpr std::string_view kStatusKind = "status";
+
 class ReportCommand final : public CliCommand {
  public:
   std::string Name() const override { return "report"; }
@@ -29,10 +41,17 @@ class ReportCommand final : public CliCommand {
     return "Draw a report (--kind) into a PDF file or a trace of its drawing operations";
   }
   void Configure(CLI::App& command) override {
-    command.add_option("--kind", kind_, "Report kind, e.g. 50 for the phone list")->required();
-    command.add_option("--group", group_,
-                       "Field service group of a per-group report (0: every group, where the "
-                       "report allows it)");
+    command
+        .add_option("--kind", kind_,
+                    "Report kind, e.g. 50 for the phone list, or status for a status list")
+        ->required();
+    command.add_option("--list", status_.kind,
+                       "With --kind status: the list (not-reported, irregular, new, ...)");
+    status_.AddOptions(command, /*with_group=*/false);
+    group_option_ =
+        command.add_option("--group", group_,
+                           "Field service group of a per-group report (0: every group, where the "
+                           "report allows it)");
     command.add_option("--pdf", pdf_, "Write the report as a PDF file");
     command.add_option("--trace", trace_, "Write the drawing operations as text");
     command.add_option("--dpi", dpi_, "Printer resolution (72 to 1200, default 300)");
@@ -44,6 +63,9 @@ class ReportCommand final : public CliCommand {
       PrintAnsi(err, Strings().Get(str::kCliPdfOrTrace));
       return kExitRefused;
     }
+    if (kind_ == kStatusKind) return RunStatusList(context);
+    if (!status_.kind.empty() || status_.month || status_.period || status_.row)
+      return Refuse(context, Strings().Format(str::kCliStatusOptionsOnly, {kind_}));
     const auto kind = NumberOption(context, "--kind", kind_, 0, std::numeric_limits<int>::max());
     const auto group = NumberOption(context, "--group", group_, 0, std::numeric_limits<int>::max());
     const auto dpi_given = ParseNumber(dpi_);
@@ -108,6 +130,74 @@ class ReportCommand final : public CliCommand {
   }
 
  private:
+  // `--kind status --list KIND`: the printout of a status list, as its
+  // dialog's print button makes it.
+  int RunStatusList(const CliContext& context) {
+    std::ostream& err = *context.err;
+    if (pdf_.empty() == trace_.empty()) {
+      PrintAnsi(err, Strings().Get(str::kCliPdfOrTrace));
+      return kExitRefused;
+    }
+    if (status_.kind.empty()) return Refuse(context, Strings().Get(str::kCliStatusNeedsList));
+    const auto dpi_given = ParseNumber(dpi_);
+    if (!dpi_given || *dpi_given < kMinDpi || *dpi_given > kMaxDpi) {
+      PrintAnsi(err, Strings().Format(str::kCliBadDpi,
+                                      {platform::Utf8ToAnsi(dpi_).text, std::to_string(kMinDpi),
+                                       std::to_string(kMaxDpi)}));
+      return kExitRefused;
+    }
+    auto doc = OpenCliDocument(context, /*read_only=*/true, password_);
+    if (!doc) return doc.exit_code();
+    const store::CongregationDatabase& db = doc->document->db();
+    const platform::Path settings_file = store::SettingsPath(context.data_dir);
+    const auto ini = platform::IniFile::Load(settings_file);
+    const store::Settings settings = store::ReadSettings(ini, db.language_code);
+    const activity::StatusList list(db,
+                                    {settings.special_category_enabled, settings.special_category});
+    StatusListArgs args = status_;
+    if (group_option_ != nullptr && group_option_->count() > 0) args.group = group_;
+    activity::StatusListChoice choice;
+    if (const int refused = args.Parse(context, list, db, choice); refused != 0) return refused;
+    const Result<activity::StatusListPage> page = list.Build(choice);
+    if (!page) return Refuse(context, page.error().text);
+    const reports::StatusListDocument printout = reports::StatusListDocumentOf(*page, choice.kind);
+    const int dpi = static_cast<int>(*dpi_given);
+    reports::ReportEnv env =
+        reports::PrintedReportEnv(settings, ini, db, context.clock->Today(), dpi);
+
+    if (!trace_.empty()) {
+      reports::RecordingCanvas canvas(dpi, dpi);
+      const int pages = reports::DrawStatusList(canvas, env, printout);
+      std::ofstream file(trace_, std::ios::binary);
+      file << "pages " << pages << '\n' << canvas.Trace();
+      if (!file.good()) {
+        PrintAnsi(err, Strings().Format(str::kCannotWriteFile, {platform::PathForMessage(trace_)}));
+        return kExitFailed;
+      }
+      return kExitDone;
+    }
+    if (!DocumentWriter()) {
+      PrintAnsi(err, Strings().Get(str::kCliNoPdf));
+      return kExitFailed;
+    }
+    const bool existed = platform::FileExists(pdf_);
+    if (!std::ofstream(pdf_, std::ios::binary | std::ios::app)) {
+      PrintAnsi(err, Strings().Format(str::kCannotWriteFile, {platform::PathForMessage(pdf_)}));
+      return kExitFailed;
+    }
+    ScriptedPrompter silent;
+    const Status status = DocumentWriter()(pdf_, [&](PrinterPort& port) {
+      return reports::PrintStatusLists(port, silent, env, {printout}) ==
+             reports::DirectPrintOutcome::kPrinted;
+    });
+    if (!status.ok()) {
+      if (!existed) (void)platform::DeleteFile(pdf_);
+      PrintAnsi(err, Strings().Format(str::kCannotWriteFile, {platform::PathForMessage(pdf_)}));
+      return kExitFailed;
+    }
+    return kExitDone;
+  }
+
   // Printer resolutions the report layout is made for.
   static constexpr int kMinDpi = 72;
   static constexpr int kMaxDpi = 1200;
@@ -120,12 +210,18 @@ class ReportCommand final : public CliCommand {
   int dpi_number_ = 300;
   std::filesystem::path pdf_, trace_;
   std::optional<std::string> password_;
+  StatusListArgs status_;
+  CLI::Option* group_option_ = nullptr;
 };
 
 }  // namespace
 
 void SetPdfReportWriter(PdfReportWriter writer) {
   PdfWriter() = std::move(writer);
+}
+
+void SetPdfDocumentWriter(PdfDocumentWriter writer) {
+  DocumentWriter() = std::move(writer);
 }
 
 std::unique_ptr<CliCommand> MakeReportCommand() {

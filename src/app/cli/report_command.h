@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "cli/cli_command.h"
+#include "platform/printer_port.h"
 #include "platform/result.h"
 #include "reports/report_frame.h"
 #include "store/congregation_database.h"
@@ -18,6 +19,12 @@ using PdfReportWriter =
     std::function<Status(const reports::ReportEnv& env, const store::CongregationDatabase& db,
                          int kind, int group, const std::filesystem::path& file)>;
 void SetPdfReportWriter(PdfReportWriter writer);
+
+// Prints a document of a dialog's own into a PDF file through a printer port
+// standing for that file; `print` answers whether the document printed.
+using PdfDocumentWriter = std::function<Status(const std::filesystem::path& file,
+                                               const std::function<bool(PrinterPort&)>& print)>;
+void SetPdfDocumentWriter(PdfDocumentWriter writer);
 
 std::unique_ptr<CliCommand> MakeReportCommand();
 

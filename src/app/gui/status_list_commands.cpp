@@ -2,11 +2,19 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 
 #include "activity/ui/status_list_dialog.h"
 #include "main_window.h"
+#include "platform/ini_file.h"
+#include "platform/qt/qt_direct_print.h"
+#include "platform/qt/qt_prompter.h"
 #include "platform/qt/qt_text.h"
 #include "platform/string_ids.h"
+#include "reports/report_env.h"
+#include "reports/status_list_printout.h"
 
 namespace ledra::gui {
 namespace {
@@ -20,6 +28,15 @@ QMenu* ViewMenu(QMenuBar* bar) {
   for (QAction* a : bar->actions())
     if (a->menu() != nullptr && a->text() == title) return a->menu();
   return bar->addMenu(title);
+}
+
+// The resolution of the printer the lists go to; 300 when there is none.
+int PrinterDpi(const QString& name) {
+  QPrinterInfo info = name.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(name);
+  if (info.isNull()) info = QPrinterInfo::defaultPrinter();
+  if (info.isNull()) return 300;
+  const QPrinter printer(info, QPrinter::HighResolution);
+  return printer.resolution();
 }
 
 }  // namespace
@@ -68,7 +85,33 @@ void StatusListCommands::Refresh() {
 
 void StatusListCommands::Open(StatusListKind kind) {
   activity::ui::StatusListDialog dialog(document_.db(), Options(), kind, &window_);
+  dialog.on_print = [this](const activity::StatusListPage& page, activity::StatusListKind k) {
+    Print(page, k);
+  };
+  dialog.on_print_setup = [this] { PrintSetup(); };
   dialog.exec();
+}
+
+void StatusListCommands::Print(const activity::StatusListPage& page,
+                               activity::StatusListKind kind) {
+  qt::QtPrinterPort port;
+  port.set_printer_name(printer_name_);
+  qt::QtPrompter prompter(&window_);
+  const auto& db = document_.db();
+  const platform::IniFile ini =
+      platform::IniFile::Load(store::SettingsPath(document_.data_folder()));
+  const int dpi = PrinterDpi(printer_name_);
+  const reports::ReportEnv env =
+      reports::PrintedReportEnv(settings_, ini, db, document_.clock().Today(), dpi);
+  (void)reports::PrintStatusLists(port, prompter, env, {reports::StatusListDocumentOf(page, kind)});
+}
+
+void StatusListCommands::PrintSetup() {
+  QPrinter printer(QPrinter::HighResolution);
+  if (!printer_name_.isEmpty()) printer.setPrinterName(printer_name_);
+  QPrintDialog dialog(&printer, &window_);
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+  if (dialog.exec() == QDialog::Accepted) printer_name_ = printer.printerName();
 }
 
 }  // namespace ledra::gui

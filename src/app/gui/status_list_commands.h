@@ -4,6 +4,7 @@
 // option is on.
 
 #include <QObject>
+#include <QString>
 #include <vector>
 
 #include "activity/status_list.h"
@@ -31,11 +32,16 @@ class StatusListCommands : public QObject {
 
  private:
   activity::StatusListOptions Options() const;
+  // Prints the list shown straight to the printer (one document).
+  void Print(const activity::StatusListPage& page, activity::StatusListKind kind);
+  // Chooses the printer the lists go to while the program runs.
+  void PrintSetup();
 
   MainWindow& window_;
   store::Document& document_;
   const store::Settings& settings_;
   std::vector<std::pair<activity::StatusListKind, QAction*>> actions_;
+  QString printer_name_;
 };
 
 }  // namespace ledra::gui

@@ -34,14 +34,26 @@ class QtPrintJob final : public PrintJob {
 
 }  // namespace
 
+namespace {
+
+QPrinterInfo Chosen(const QString& name) {
+  if (!name.isEmpty()) {
+    const QPrinterInfo named = QPrinterInfo::printerInfo(name);
+    if (!named.isNull()) return named;
+  }
+  return QPrinterInfo::defaultPrinter();
+}
+
+}  // namespace
+
 bool QtPrinterPort::HasDefault() const {
-  return !pdf_file_.isEmpty() || !QPrinterInfo::defaultPrinter().isNull();
+  return !pdf_file_.isEmpty() || !Chosen(printer_name_).isNull();
 }
 
 std::unique_ptr<PrintJob> QtPrinterPort::OpenDefault(std::string_view document_name) {
   std::unique_ptr<QPrinter> printer;
   if (pdf_file_.isEmpty()) {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    const QPrinterInfo info = Chosen(printer_name_);
     if (info.isNull()) return nullptr;
     printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
   } else {

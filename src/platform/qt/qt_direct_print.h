@@ -17,11 +17,16 @@ class QtPrinterPort final : public PrinterPort {
   // and the print-to-file of a future dialog).
   explicit QtPrinterPort(QString pdf_file) : pdf_file_(std::move(pdf_file)) {}
 
+  // The printer chosen in the print set-up instead of the default one (empty:
+  // the default).
+  void set_printer_name(QString name) { printer_name_ = std::move(name); }
+
   bool HasDefault() const override;
   std::unique_ptr<PrintJob> OpenDefault(std::string_view document_name) override;
 
  private:
   QString pdf_file_;
+  QString printer_name_;
 };
 
 }  // namespace ledra::qt

@@ -104,6 +104,21 @@ class StatusListDialogTest : public QObject {
     QCOMPARE(dialog.lines()->topLevelItemCount(), 0);
   }
 
+  void PrintHandsTheListShownToTheWindow() {
+    StatusListDialog dialog(db, {}, StatusListKind::kIrregular);
+    dialog.show();
+    QVERIFY(dialog.print_button()->isVisible());
+    QVERIFY(dialog.print_setup_button()->isVisible());
+    std::vector<std::string> printed;
+    dialog.on_print = [&](const ledra::activity::StatusListPage& page, StatusListKind kind) {
+      printed.push_back(page.caption);
+      QCOMPARE(int(kind), int(StatusListKind::kIrregular));
+    };
+    dialog.print_button()->click();
+    QCOMPARE(printed.size(), std::size_t{1});
+    QCOMPARE(printed[0], std::string("Publicadores Irregulares ( 1 )"));
+  }
+
   void OpensFromTheViewMenu() {
     ledra::TempFolder folder;
     std::string file = ledra::test::HeaderRecord(9);
