@@ -36,37 +36,54 @@ int MonthlyRequirement(const store::CongregationDatabase& db) {
   return ending < 23 ? 70 : 50;
 }
 
-PioneerYear ComputePioneerYear(const store::Document& doc, int row, bool previous_year) {
-  const auto& db = doc.db();
-  const store::PublisherRecord& p = db.row(row);
-  const auto& rm = db.month();
-  const CalendarMonth report = CalendarMonth::FromCounter(rm.counter);
-  PioneerYear y;
-  y.requirement = MonthlyRequirement(db);
+int PioneerStanding::Remaining() const {
+  return std::max(0, months_commitment * requirement - Total());
+}
 
+PioneerStanding ComputePioneerStanding(const store::CongregationDatabase& db, int row) {
+  const store::PublisherRecord& p = db.row(row);
+  const CalendarMonth report = CalendarMonth::FromCounter(db.month().counter);
+  PioneerStanding s;
+  s.requirement = MonthlyRequirement(db);
   // Back from the ReportMonth to the first month that was not regular
   // pioneering, or to September.
   CalendarMonth walk = report;
-  y.start_month = 8;
   for (int step = 0; step < 12; ++step) {
     if (!Regular(p, walk)) {
-      y.start_month = (walk.month_index + 1) % 12;
+      s.start_month = (walk.month_index + 1) % 12;
       break;
     }
     if (walk.month_index == 8) break;
     walk = walk.Previous();
   }
-  const int start_pos = InServiceYear(y.start_month);
+  const int start_pos = InServiceYear(s.start_month);
   const int report_pos = InServiceYear(report.month_index);
-  y.months_elapsed = std::max(0, report_pos - start_pos + 1);
-  y.months_commitment = 12 - start_pos;
-  y.months_left = report.month_index == 7  ? 0
+  s.months_elapsed = std::max(0, report_pos - start_pos + 1);
+  s.months_commitment = 12 - start_pos;
+  s.months_left = report.month_index == 7  ? 0
                   : report.month_index < 7 ? 7 - report.month_index
                                            : 19 - report.month_index;
   CalendarMonth m = report;
-  for (int i = 0; i < y.months_elapsed; ++i, m = m.Previous())
-    y.total += p.word(SlotWords::kHours, m.slot()) + p.word(SlotWords::kPioCredit, m.slot());
-  y.remaining = std::max(0, y.months_commitment * y.requirement - y.total);
+  for (int i = 0; i < s.months_elapsed; ++i, m = m.Previous()) {
+    s.hours += p.word(SlotWords::kHours, m.slot());
+    s.credit += p.word(SlotWords::kPioCredit, m.slot());
+  }
+  return s;
+}
+
+PioneerYear ComputePioneerYear(const store::Document& doc, int row, bool previous_year) {
+  const auto& db = doc.db();
+  const store::PublisherRecord& p = db.row(row);
+  const CalendarMonth report = CalendarMonth::FromCounter(db.month().counter);
+  PioneerYear y;
+  const PioneerStanding s = ComputePioneerStanding(db, row);
+  y.requirement = s.requirement;
+  y.start_month = s.start_month;
+  y.months_elapsed = s.months_elapsed;
+  y.months_commitment = s.months_commitment;
+  y.months_left = s.months_left;
+  y.total = s.Total();
+  y.remaining = s.Remaining();
 
   const int ending = 2000 + report.year_byte + (report.month_index >= 8 ? 1 : 0);
   if (previous_year) {

@@ -36,6 +36,21 @@ struct PioneerYear {
   std::optional<double> average_hours, average_total;  // none below one hour
 };
 
+// Where a regular pioneer stands in the ServiceYear of the ReportMonth.
+struct PioneerStanding {
+  int start_month = 8;  // MonthIndex of the first month as regular pioneer
+  int months_elapsed = 0;
+  int months_commitment = 0;
+  int months_left = 0;
+  int requirement = 50;  // hours a month
+  int hours = 0;         // from the start month to the ReportMonth
+  int credit = 0;
+  int Total() const { return hours + credit; }
+  // For the year, never below 0.
+  int Remaining() const;
+};
+PioneerStanding ComputePioneerStanding(const store::CongregationDatabase& db, int row);
+
 // The monthly requirement for the ServiceYear of the ReportMonth: 70 hours
 // before the service year ending in 2023, 50 from it on.
 int MonthlyRequirement(const store::CongregationDatabase& db);

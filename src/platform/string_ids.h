@@ -579,4 +579,33 @@ inline constexpr int kStatusPrintDate = 21463;
 inline constexpr int kStatusPrint = 21464;
 inline constexpr int kStatusPrintSetup = 21465;
 
+// 3/6-month averages and the pioneer hours report (21500-21549)
+inline constexpr int kAveragesTitle = 21500;  // then " " and the month
+inline constexpr int kAveragesCongregation = 21501;
+inline constexpr int kAveragesRegularPioneer = 21502;
+inline constexpr int kAveragesElder = 21503;
+inline constexpr int kAveragesServant = 21504;
+inline constexpr int kAveragesBaptisedBrother = 21505;
+inline constexpr int kAveragesSpecialCategory = 1266;
+inline constexpr int kAveragesParticipated = 21506;
+inline constexpr int kPioneerReportTitle = 21510;  // then " " and the month
+inline constexpr int kPioneerReportSubtitle = 21511;
+inline constexpr int kPioneerReportCredit = 21512;
+inline constexpr int kPioneerReportTotals = 21513;
+inline constexpr int kPioneerReportAverage = 21514;
+inline constexpr int kPioneerReportRemaining = 21515;
+inline constexpr int kPioneerReportYear = 21516;
+inline constexpr int kPioneerReportPerMonth = 21517;
+inline constexpr int kPioneerReportLateStart = 21518;
+inline constexpr int kPioneerReportStar = 21519;
+inline constexpr int kMenuAverages = 21520;
+inline constexpr int kCommandAveragesCongregation = 21521;
+inline constexpr int kCommandAveragesGroup = 21522;
+inline constexpr int kCommandAveragesPioneers = 21523;
+inline constexpr int kCommandAveragesElders = 21524;
+inline constexpr int kCommandAveragesServants = 21525;
+inline constexpr int kCommandAveragesBrothers = 21526;
+inline constexpr int kCommandAveragesSpecial = 21527;
+inline constexpr int kCommandPioneerReport = 21528;
+
 }  // namespace ledra::str

@@ -10,6 +10,7 @@ PageOptions PageOptionsFrom(const store::Settings& settings,
   o.top_margin = settings.top_margin;
   o.cong_name = settings.cong_name;
   o.surname_first = !db.sort_by_first_name;
+  if (settings.special_category_enabled) o.special_category = settings.special_category;
   return o;
 }
 

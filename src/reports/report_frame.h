@@ -20,6 +20,7 @@ struct PageOptions {
   int top_margin = 50;    // hundredths of an inch
   std::string cong_name;  // ANSI
   bool surname_first = true;
+  std::string special_category;  // ANSI; empty while the option is off
 };
 
 struct ReportEnv {

@@ -3,7 +3,9 @@
 #include <array>
 
 #include "reports/analysis_page.h"
+#include "reports/averages_report.h"
 #include "reports/phone_list.h"
+#include "reports/pioneer_hours_report.h"
 
 namespace ledra::reports {
 namespace {
@@ -14,6 +16,14 @@ constexpr std::array kKinds = {
     ReportKindInfo{kAnalysisSummary, 32793, false, &DrawAnalysis, 0, true},
     ReportKindInfo{kAnalysisAttendance, 32794, false, &DrawAnalysis, 0, true},
     ReportKindInfo{kAnalysisAlphabetical, 32892, false, &DrawAnalysis, 0, true},
+    ReportKindInfo{kAveragesCongregation, 32796, false, &DrawAverages},
+    ReportKindInfo{kAveragesGroup, 32797, true, &DrawAverages},
+    ReportKindInfo{kAveragesRegularPioneers, 32798, false, &DrawAverages},
+    ReportKindInfo{kAveragesElders, 32799, false, &DrawAverages},
+    ReportKindInfo{kAveragesServants, 32800, false, &DrawAverages},
+    ReportKindInfo{kAveragesBaptisedBrothers, 32801, false, &DrawAverages},
+    ReportKindInfo{kAveragesSpecialCategory, 32836, false, &DrawAverages},
+    ReportKindInfo{kPioneerHoursReport, 32806, false, &DrawPioneerHours},
     ReportKindInfo{kPhoneListAll, 32809, false, &DrawPhoneList},
     ReportKindInfo{kPhoneListGroup, 32810, true, &DrawPhoneList},
     ReportKindInfo{kPhoneListServants, 32823, false, &DrawPhoneList},

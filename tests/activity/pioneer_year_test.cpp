@@ -2,6 +2,9 @@
 
 #include "activity/month_calendar.h"
 #include "activity/pioneer_year.h"
+#include "reports/pioneer_hours_report.h"
+#include "reports/recording_canvas.h"
+#include "reports/report_kinds.h"
 #include "support/temp_folder.h"
 
 namespace ledra::activity {
@@ -103,6 +106,41 @@ TEST_F(PioneerYearTest, ThePreviousServiceYearDividesByItsPioneerMonths) {
   EXPECT_EQ(y.table[0].year, 2025);
   EXPECT_EQ(y.sum_hours, 6 * 60);  // March to August
   EXPECT_DOUBLE_EQ(*y.average_hours, 60.0);
+}
+
+TEST_F(PioneerYearTest, TheHoursReportMarksALateStartAndLeavesOutAugustsMonthlyColumn) {
+  Pioneer(Date{2026, 4, 10}, CalendarMonth{10, 25}, 60, 5);  // since November 2025
+  std::vector<reports::PioneerHoursLine> lines = reports::PioneerHoursLines(doc.db(), false);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].name, doc.db().DisplayName(doc.db().FindRow(103), false) + " *");
+  EXPECT_TRUE(lines[0].late_start);
+  EXPECT_EQ(lines[0].hours, 5 * 60);  // November to March
+  EXPECT_EQ(lines[0].credit, 5 * 5);
+  EXPECT_DOUBLE_EQ(lines[0].average, 65.0);
+  EXPECT_EQ(lines[0].remaining, 10 * 50 - 325);
+  EXPECT_DOUBLE_EQ(lines[0].per_month, 175.0 / 5);
+
+  reports::RecordingCanvas canvas(300, 300);
+  reports::ReportEnv env;
+  env.printed = true;
+  ASSERT_EQ(reports::DrawReport(canvas, env, doc.db(), reports::kPioneerHoursReport, 0), 1);
+  const std::string trace = canvas.Trace();
+  EXPECT_NE(trace.find("\" * Iniciou como pioneiro(a) em Outubro ou em meses seguintes.\""),
+            std::string::npos);
+  EXPECT_NE(trace.find("\"por M\xc3\xaas\""), std::string::npos);
+}
+
+TEST_F(PioneerYearTest, MoreThanRequiredLeavesNothingAndAugustHasNoMonthlyColumn) {
+  Pioneer(Date{2026, 9, 10}, CalendarMonth{8, 25}, 90, 0);  // August 2026, all year
+  const auto lines = reports::PioneerHoursLines(doc.db(), false);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].name, doc.db().DisplayName(doc.db().FindRow(103), false));
+  EXPECT_EQ(lines[0].remaining, 0);
+  EXPECT_DOUBLE_EQ(lines[0].per_month, 0.0);
+  reports::RecordingCanvas canvas(300, 300);
+  reports::ReportEnv env;
+  (void)reports::DrawReport(canvas, env, doc.db(), reports::kPioneerHoursReport, 0);
+  EXPECT_EQ(canvas.Trace().find("\"por M\xc3\xaas\""), std::string::npos);
 }
 
 }  // namespace

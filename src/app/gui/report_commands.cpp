@@ -22,7 +22,9 @@
 #include "platform/string_table.h"
 #include "report_view.h"
 #include "reports/analysis_page.h"
+#include "reports/averages_report.h"
 #include "reports/phone_list.h"
+#include "reports/pioneer_hours_report.h"
 #include "reports/report_env.h"
 #include "reports/report_kinds.h"
 #include "reports/ui/font_choice.h"
@@ -158,6 +160,30 @@ void ReportCommands::BuildMenus() {
                                                    : reports::FindReportKind(kind)->command);
     connect(a, &QAction::triggered, this, [this, kind = kind] { ShowReport(kind); });
   }
+
+  QMenu* averages = reports_menu->addMenu(qt::Text(str::kMenuAverages));
+  const std::pair<int, int> averages_items[] = {
+      {str::kCommandAveragesCongregation, reports::kAveragesCongregation},
+      {str::kCommandAveragesGroup, reports::kAveragesGroup},
+      {str::kCommandAveragesPioneers, reports::kAveragesRegularPioneers},
+      {str::kCommandAveragesElders, reports::kAveragesElders},
+      {str::kCommandAveragesServants, reports::kAveragesServants},
+      {str::kCommandAveragesBrothers, reports::kAveragesBaptisedBrothers},
+      {str::kCommandAveragesSpecial, reports::kAveragesSpecialCategory}};
+  QAction* special = nullptr;
+  for (const auto& [text, kind] : averages_items) {
+    QAction* a = averages->addAction(qt::Text(text));
+    a->setData(reports::FindReportKind(kind)->command);
+    connect(a, &QAction::triggered, this, [this, kind = kind] { ShowReport(kind); });
+    if (kind == reports::kAveragesSpecialCategory) special = a;
+  }
+  // The special category is offered only while its option is on.
+  connect(averages, &QMenu::aboutToShow, this,
+          [this, special] { special->setVisible(settings_.special_category_enabled); });
+  QAction* pioneers = reports_menu->addAction(qt::Text(str::kCommandPioneerReport));
+  pioneers->setData(reports::FindReportKind(reports::kPioneerHoursReport)->command);
+  connect(pioneers, &QAction::triggered, this,
+          [this] { ShowReport(reports::kPioneerHoursReport); });
 
   QMenu* view_menu = MenuNamed(bar, qt::Text(kMenuView));
   back_ = view_menu->addAction(qt::Text(kCommandBack));
