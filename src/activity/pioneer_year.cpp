@@ -76,14 +76,9 @@ PioneerYear ComputePioneerYear(const store::Document& doc, int row, bool previou
   const store::PublisherRecord& p = db.row(row);
   const CalendarMonth report = CalendarMonth::FromCounter(db.month().counter);
   PioneerYear y;
-  const PioneerStanding s = ComputePioneerStanding(db, row);
-  y.requirement = s.requirement;
-  y.start_month = s.start_month;
-  y.months_elapsed = s.months_elapsed;
-  y.months_commitment = s.months_commitment;
-  y.months_left = s.months_left;
-  y.total = s.Total();
-  y.remaining = s.Remaining();
+  static_cast<PioneerStanding&>(y) = ComputePioneerStanding(db, row);
+  y.total = y.Total();
+  y.remaining = y.Remaining();
 
   const int ending = 2000 + report.year_byte + (report.month_index >= 8 ? 1 : 0);
   if (previous_year) {

@@ -21,21 +21,6 @@ struct PioneerMonth {
   std::string remark;  // ANSI
 };
 
-struct PioneerYear {
-  int start_month = 8;  // MonthIndex of the first month as regular pioneer
-  int months_elapsed = 0;
-  int months_commitment = 0;
-  int months_left = 0;
-  int requirement = 50;                // hours a month
-  int total = 0;                       // hours and credit from the start month to the ReportMonth
-  int remaining = 0;                   // for the year, never below 0
-  std::optional<double> per_month;     // none in August
-  std::array<std::string, 3> lines;    // the dialog's lines (ANSI)
-  std::array<PioneerMonth, 12> table;  // September first
-  int sum_hours = 0, sum_credit = 0;
-  std::optional<double> average_hours, average_total;  // none below one hour
-};
-
 // Where a regular pioneer stands in the ServiceYear of the ReportMonth.
 struct PioneerStanding {
   int start_month = 8;  // MonthIndex of the first month as regular pioneer
@@ -50,6 +35,17 @@ struct PioneerStanding {
   int Remaining() const;
 };
 PioneerStanding ComputePioneerStanding(const store::CongregationDatabase& db, int row);
+
+// The dialog's view of the year: the standing with its lines and table.
+struct PioneerYear : PioneerStanding {
+  int total = 0;                       // hours and credit from the start month to the ReportMonth
+  int remaining = 0;                   // for the year, never below 0
+  std::optional<double> per_month;     // none in August
+  std::array<std::string, 3> lines;    // the dialog's lines (ANSI)
+  std::array<PioneerMonth, 12> table;  // September first
+  int sum_hours = 0, sum_credit = 0;
+  std::optional<double> average_hours, average_total;  // none below one hour
+};
 
 // The monthly requirement for the ServiceYear of the ReportMonth: 70 hours
 // before the service year ending in 2023, 50 from it on.

@@ -63,22 +63,22 @@ class ReportCommand final : public CliCommand {
       PrintAnsi(err, Strings().Get(str::kCliPdfOrTrace));
       return kExitRefused;
     }
-    if (kind_ == kStatusKind) return RunStatusList(context);
-    if (!status_.kind.empty() || status_.month || status_.period || status_.row)
-      return Refuse(context, Strings().Format(str::kCliStatusOptionsOnly, {kind_}));
-    const auto kind = NumberOption(context, "--kind", kind_, 0, std::numeric_limits<int>::max());
-    const auto group = NumberOption(context, "--group", group_, 0, std::numeric_limits<int>::max());
     const auto dpi_given = ParseNumber(dpi_);
-    if (!kind || !group) return kExitRefused;
     if (!dpi_given || *dpi_given < kMinDpi || *dpi_given > kMaxDpi) {
       PrintAnsi(err, Strings().Format(str::kCliBadDpi,
                                       {platform::Utf8ToAnsi(dpi_).text, std::to_string(kMinDpi),
                                        std::to_string(kMaxDpi)}));
       return kExitRefused;
     }
+    dpi_number_ = static_cast<int>(*dpi_given);
+    if (kind_ == kStatusKind) return RunStatusList(context);
+    if (!status_.kind.empty() || status_.month || status_.period || status_.row)
+      return Refuse(context, Strings().Format(str::kCliStatusOptionsOnly, {kind_}));
+    const auto kind = NumberOption(context, "--kind", kind_, 0, std::numeric_limits<int>::max());
+    const auto group = NumberOption(context, "--group", group_, 0, std::numeric_limits<int>::max());
+    if (!kind || !group) return kExitRefused;
     kind_number_ = static_cast<int>(*kind);
     group_number_ = static_cast<int>(*group);
-    dpi_number_ = static_cast<int>(*dpi_given);
     const reports::ReportKindInfo* info = reports::FindReportKind(kind_number_);
     if (info == nullptr) {
       PrintAnsi(err, Strings().Format(str::kCliNoSuchReport, {kind_}));
@@ -101,51 +101,17 @@ class ReportCommand final : public CliCommand {
     if (!trace_.empty()) {
       reports::RecordingCanvas canvas(dpi, dpi);
       const auto pages = reports::DrawReport(canvas, env, db, kind_number_, group_number_);
-      std::ofstream file(trace_, std::ios::binary);
-      file << "pages " << pages.value_or(1) << '\n' << canvas.Trace();
-      if (!file.good()) {
-        PrintAnsi(err, Strings().Format(str::kCannotWriteFile, {platform::PathForMessage(trace_)}));
-        return kExitFailed;
-      }
-      return kExitDone;
+      return WriteTrace(context, pages.value_or(1), canvas);
     }
-    if (!PdfWriter()) {
-      PrintAnsi(err, Strings().Get(str::kCliNoPdf));
-      return kExitFailed;
-    }
-    // The drawing library's own words for a file it cannot create are not
-    // the user's: try the file first.
-    const bool existed = platform::FileExists(pdf_);
-    if (!std::ofstream(pdf_, std::ios::binary | std::ios::app)) {
-      PrintAnsi(err, Strings().Format(str::kCannotWriteFile, {platform::PathForMessage(pdf_)}));
-      return kExitFailed;
-    }
-    const Status status = PdfWriter()(env, db, kind_number_, group_number_, pdf_);
-    if (!status.ok()) {
-      if (!existed) (void)platform::DeleteFile(pdf_);
-      PrintAnsi(err, Strings().Format(str::kCannotWriteFile, {platform::PathForMessage(pdf_)}));
-      return kExitFailed;
-    }
-    return kExitDone;
+    return WritePdf(context, static_cast<bool>(PdfWriter()),
+                    [&] { return PdfWriter()(env, db, kind_number_, group_number_, pdf_); });
   }
 
  private:
   // `--kind status --list KIND`: the printout of a status list, as its
   // dialog's print button makes it.
   int RunStatusList(const CliContext& context) {
-    std::ostream& err = *context.err;
-    if (pdf_.empty() == trace_.empty()) {
-      PrintAnsi(err, Strings().Get(str::kCliPdfOrTrace));
-      return kExitRefused;
-    }
     if (status_.kind.empty()) return Refuse(context, Strings().Get(str::kCliStatusNeedsList));
-    const auto dpi_given = ParseNumber(dpi_);
-    if (!dpi_given || *dpi_given < kMinDpi || *dpi_given > kMaxDpi) {
-      PrintAnsi(err, Strings().Format(str::kCliBadDpi,
-                                      {platform::Utf8ToAnsi(dpi_).text, std::to_string(kMinDpi),
-                                       std::to_string(kMaxDpi)}));
-      return kExitRefused;
-    }
     auto doc = OpenCliDocument(context, /*read_only=*/true, password_);
     if (!doc) return doc.exit_code();
     const store::CongregationDatabase& db = doc->document->db();
@@ -161,36 +127,52 @@ class ReportCommand final : public CliCommand {
     const Result<activity::StatusListPage> page = list.Build(choice);
     if (!page) return Refuse(context, page.error().text);
     const reports::StatusListDocument printout = reports::StatusListDocumentOf(*page, choice.kind);
-    const int dpi = static_cast<int>(*dpi_given);
-    reports::ReportEnv env =
+    const int dpi = dpi_number_;
+    const reports::ReportEnv env =
         reports::PrintedReportEnv(settings, ini, db, context.clock->Today(), dpi);
 
     if (!trace_.empty()) {
       reports::RecordingCanvas canvas(dpi, dpi);
-      const int pages = reports::DrawStatusList(canvas, env, printout);
-      std::ofstream file(trace_, std::ios::binary);
-      file << "pages " << pages << '\n' << canvas.Trace();
-      if (!file.good()) {
-        PrintAnsi(err, Strings().Format(str::kCannotWriteFile, {platform::PathForMessage(trace_)}));
-        return kExitFailed;
-      }
-      return kExitDone;
+      return WriteTrace(context, reports::DrawStatusList(canvas, env, printout), canvas);
     }
-    if (!DocumentWriter()) {
+    ScriptedPrompter silent;
+    return WritePdf(context, static_cast<bool>(DocumentWriter()), [&] {
+      return DocumentWriter()(pdf_, [&](PrinterPort& port) {
+        return reports::PrintStatusLists(port, silent, env, {printout}) ==
+               reports::DirectPrintOutcome::kPrinted;
+      });
+    });
+  }
+
+  int WriteTrace(const CliContext& context, int pages,
+                 const reports::RecordingCanvas& canvas) const {
+    std::ofstream file(trace_, std::ios::binary);
+    file << "pages " << pages << '\n' << canvas.Trace();
+    if (!file.good()) {
+      PrintAnsi(*context.err,
+                Strings().Format(str::kCannotWriteFile, {platform::PathForMessage(trace_)}));
+      return kExitFailed;
+    }
+    return kExitDone;
+  }
+
+  // Writes the PDF file through `write`; a file that cannot be written is
+  // told in the program's words and, when it is new, not left behind.
+  int WritePdf(const CliContext& context, bool can_write,
+               const std::function<Status()>& write) const {
+    std::ostream& err = *context.err;
+    if (!can_write) {
       PrintAnsi(err, Strings().Get(str::kCliNoPdf));
       return kExitFailed;
     }
+    // The drawing library's own words for a file it cannot create are not
+    // the user's: try the file first.
     const bool existed = platform::FileExists(pdf_);
     if (!std::ofstream(pdf_, std::ios::binary | std::ios::app)) {
       PrintAnsi(err, Strings().Format(str::kCannotWriteFile, {platform::PathForMessage(pdf_)}));
       return kExitFailed;
     }
-    ScriptedPrompter silent;
-    const Status status = DocumentWriter()(pdf_, [&](PrinterPort& port) {
-      return reports::PrintStatusLists(port, silent, env, {printout}) ==
-             reports::DirectPrintOutcome::kPrinted;
-    });
-    if (!status.ok()) {
+    if (!write().ok()) {
       if (!existed) (void)platform::DeleteFile(pdf_);
       PrintAnsi(err, Strings().Format(str::kCannotWriteFile, {platform::PathForMessage(pdf_)}));
       return kExitFailed;

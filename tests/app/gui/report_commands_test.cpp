@@ -12,21 +12,31 @@
 
 namespace ledra::gui {
 
+// The fixture congregation open in a main window with its report commands.
+struct Opened {
+  QTemporaryDir dir;
+  platform::Path root = dir.path().toStdString();
+  bool written = platform::WriteFileAtomic(root / "tdat9.bin", test::ReportMainFile()).ok();
+  FixedClock clock{{2026, 3, 10}};
+  ScriptedPrompter prompter;
+  store::Document document{root, clock, prompter};
+  store::OpenOutcome opened = document.Open({});
+  store::Settings settings;
+  MainWindow window;
+  ReportCommands* reports = new ReportCommands(window, document, settings, prompter, clock);
+};
+
 class ReportCommandsTest : public QObject {
   Q_OBJECT
 
  private slots:
   void panelShowsOnlyBuiltCommandsAndOpensThePhoneList() {
-    QTemporaryDir dir;
-    const platform::Path root = dir.path().toStdString();
-    QVERIFY(platform::WriteFileAtomic(root / "tdat9.bin", test::ReportMainFile()).ok());
-    FixedClock clock({2026, 3, 10});
-    ScriptedPrompter prompter;
-    store::Document document(root, clock, prompter);
-    QCOMPARE(document.Open({}), store::OpenOutcome::kOpened);
-    store::Settings settings;
-    MainWindow window;
-    auto* reports = new ReportCommands(window, document, settings, prompter, clock);
+    Opened o;
+    QCOMPARE(o.opened, store::OpenOutcome::kOpened);
+    const platform::Path& root = o.root;
+    ScriptedPrompter& prompter = o.prompter;
+    MainWindow& window = o.window;
+    ReportCommands* reports = o.reports;
 
     ActionPanel* panel = reports->panel();
     QVERIFY(!panel->button(20800)->isVisibleTo(panel));  // no dead buttons
@@ -54,16 +64,11 @@ class ReportCommandsTest : public QObject {
   }
 
   void panelOpensTheCongregationAnalysisAndTheSummary() {
-    QTemporaryDir dir;
-    const platform::Path root = dir.path().toStdString();
-    QVERIFY(platform::WriteFileAtomic(root / "tdat9.bin", test::ReportMainFile()).ok());
-    FixedClock clock({2026, 3, 10});
-    ScriptedPrompter prompter;
-    store::Document document(root, clock, prompter);
-    QCOMPARE(document.Open({}), store::OpenOutcome::kOpened);
-    store::Settings settings;
-    MainWindow window;
-    auto* reports = new ReportCommands(window, document, settings, prompter, clock);
+    Opened o;
+    QCOMPARE(o.opened, store::OpenOutcome::kOpened);
+    ScriptedPrompter& prompter = o.prompter;
+    MainWindow& window = o.window;
+    ReportCommands* reports = o.reports;
     ActionPanel* panel = reports->panel();
     QVERIFY(panel->button(20813)->isVisibleTo(panel));
     QVERIFY(panel->button(20815)->isVisibleTo(panel));
