@@ -181,7 +181,10 @@ int MovedMonth(const store::CongregationDatabase& db, const store::PublisherReco
 
 std::optional<int> YearsSinceBaptism(const store::CongregationDatabase& db,
                                      const store::PublisherRecord& p) {
-  const std::string text = p.Text(store::field::kBapdate);
+  return YearsSinceDate(db, p.Text(store::field::kBapdate));
+}
+
+std::optional<int> YearsSinceDate(const store::CongregationDatabase& db, std::string_view text) {
   // A date left blank has no digit in the year.
   if (text.size() < 8 || static_cast<unsigned char>(text[4]) < '0') return std::nullopt;
   auto number = [](std::string_view digits) -> std::optional<int> {

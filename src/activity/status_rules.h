@@ -89,5 +89,7 @@ int MovedMonth(const store::CongregationDatabase& db, const store::PublisherReco
 // the baptism date text is not usable.
 std::optional<int> YearsSinceBaptism(const store::CongregationDatabase& db,
                                      const store::PublisherRecord& p);
+// The same for any date text of the record (month, day, four-digit year).
+std::optional<int> YearsSinceDate(const store::CongregationDatabase& db, std::string_view text);
 
 }  // namespace ledra::activity

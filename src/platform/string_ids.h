@@ -608,4 +608,25 @@ inline constexpr int kCommandAveragesBrothers = 21526;
 inline constexpr int kCommandAveragesSpecial = 21527;
 inline constexpr int kCommandPioneerReport = 21528;
 
+// The statistics page (21550-21599)
+inline constexpr int kStatisticsTitle = 21550;  // %1 "Congregação", then the month
+inline constexpr int kStatisticsRegular = 21551;
+inline constexpr int kStatisticsBaptised = 21552;
+inline constexpr int kStatisticsRegularPioneers = 21553;
+inline constexpr int kStatisticsElders = 21554;
+inline constexpr int kStatisticsServants = 21555;
+inline constexpr int kStatisticsSpecialPioneers = 21556;
+inline constexpr int kStatisticsSixMonthsHead = 21557;
+inline constexpr int kStatisticsNew = 21558;
+inline constexpr int kStatisticsReactivated = 21559;
+inline constexpr int kStatisticsMoved = 21560;
+inline constexpr int kStatisticsBaptismYears = 21561;
+inline constexpr int kStatisticsAgeYears = 21562;
+inline constexpr int kStatisticsBaptismRowFirst = 21563;  // 21563-21569
+inline constexpr int kStatisticsAgeRowFirst = 21570;      // 21570-21576
+inline constexpr int kStatisticsAttendance = 21577;
+inline constexpr int kStatisticsThreeMonths = 21578;
+inline constexpr int kStatisticsSixMonthColumnFirst = 21579;  // 21579-21583
+inline constexpr int kCommandStatistics = 21584;
+
 }  // namespace ledra::str

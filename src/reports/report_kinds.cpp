@@ -6,6 +6,7 @@
 #include "reports/averages_report.h"
 #include "reports/phone_list.h"
 #include "reports/pioneer_hours_report.h"
+#include "reports/statistics_page.h"
 
 namespace ledra::reports {
 namespace {
@@ -24,6 +25,7 @@ constexpr std::array kKinds = {
     ReportKindInfo{kAveragesBaptisedBrothers, 32801, false, &DrawAverages},
     ReportKindInfo{kAveragesSpecialCategory, 32836, false, &DrawAverages},
     ReportKindInfo{kPioneerHoursReport, 32806, false, &DrawPioneerHours},
+    ReportKindInfo{kStatisticsPage, 32802, false, &DrawStatistics},
     ReportKindInfo{kPhoneListAll, 32809, false, &DrawPhoneList},
     ReportKindInfo{kPhoneListGroup, 32810, true, &DrawPhoneList},
     ReportKindInfo{kPhoneListServants, 32823, false, &DrawPhoneList},

@@ -27,12 +27,14 @@
 #include "reports/pioneer_hours_report.h"
 #include "reports/report_env.h"
 #include "reports/report_kinds.h"
+#include "reports/statistics_page.h"
 #include "reports/ui/font_choice.h"
 
 namespace ledra::gui {
 namespace {
 
 constexpr int kPanelPhoneList = 20819;
+constexpr int kPanelStatistics = 20812;
 constexpr int kPanelCongregationAnalysis = 20813, kPanelGroupAnalysis = 20814,
               kPanelSummary = 20815;
 constexpr int kPanelExit = 20821;
@@ -180,6 +182,10 @@ void ReportCommands::BuildMenus() {
   // The special category is offered only while its option is on.
   connect(averages, &QMenu::aboutToShow, this,
           [this, special] { special->setVisible(settings_.special_category_enabled); });
+  QAction* statistics = reports_menu->addAction(qt::Text(str::kCommandStatistics));
+  statistics->setData(reports::FindReportKind(reports::kStatisticsPage)->command);
+  connect(statistics, &QAction::triggered, this, [this] { ShowReport(reports::kStatisticsPage); });
+  panel_->SetCommand(kPanelStatistics, [this] { ShowReport(reports::kStatisticsPage); });
   QAction* pioneers = reports_menu->addAction(qt::Text(str::kCommandPioneerReport));
   pioneers->setData(reports::FindReportKind(reports::kPioneerHoursReport)->command);
   connect(pioneers, &QAction::triggered, this,
