@@ -629,4 +629,20 @@ inline constexpr int kStatisticsThreeMonths = 21578;
 inline constexpr int kStatisticsSixMonthColumnFirst = 21579;  // 21579-21583
 inline constexpr int kCommandStatistics = 21584;
 
+// Roster lists (21600-21649)
+inline constexpr int kRosterAddresses = 21600;
+inline constexpr int kRosterContacts = 21601;
+inline constexpr int kRosterPhonesEmail = 21602;
+inline constexpr int kRosterSpecialNeeds = 21603;
+inline constexpr int kRosterEmail = 21604;
+inline constexpr int kRosterMenuAddresses = 21605;
+inline constexpr int kRosterMenuContacts = 21606;
+inline constexpr int kRosterMenuPhonesEmail = 21607;
+inline constexpr int kRosterMenuSpecialNeeds = 21608;
+inline constexpr int kRosterAll = 21609;
+inline constexpr int kRosterGroup = 21610;
+inline constexpr int kRosterInactive = 21611;
+inline constexpr int kRosterServants = 21612;
+inline constexpr int kRosterPioneers = 21613;
+
 }  // namespace ledra::str

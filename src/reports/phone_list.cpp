@@ -2,34 +2,26 @@
 
 #include "platform/string_table.h"
 #include "reports/list_grid.h"
+#include "reports/roster_selection.h"
 
 namespace ledra::reports {
 namespace {
 
 constexpr int kTitle = 25000;
 constexpr int kHome = 25001, kMobile = 25002, kWork = 25003;
-constexpr int kElders = 25004, kAnd = 25005, kServants = 25006, kRegularPioneers = 25007;
-constexpr int kGroupLabel = 20904;  // "Grupo #"
 
 using store::attr::kHeadOfFamily;
-using store::attr::kServantMask;
 
-bool Keeps(const store::CongregationDatabase& db, const store::PublisherRecord& rec, int kind,
-           int group) {
+RosterVariant VariantOf(int kind) {
   switch (kind) {
     case kPhoneListGroup:
-      return rec.group() == group;
-    case kPhoneListServants: {
-      const int servant = rec.attribute_flags() & kServantMask;
-      return servant == 1 || servant == 2;
-    }
-    case kPhoneListPioneers: {
-      const auto& m = db.month();
-      const int slot = store::MonthSlot(m.report_month_index, m.report_year);
-      return (rec.pioneer_code(slot) & 3) == 2;
-    }
+      return RosterVariant::kGroup;
+    case kPhoneListServants:
+      return RosterVariant::kServants;
+    case kPhoneListPioneers:
+      return RosterVariant::kPioneers;
     default:
-      return true;
+      return RosterVariant::kAll;
   }
 }
 
@@ -44,17 +36,16 @@ struct ListLine {
 std::vector<PhoneListPerson> PhoneListPeople(const store::CongregationDatabase& db, int kind,
                                              int group, bool surname_first) {
   std::vector<PhoneListPerson> people;
-  for (const store::IndexEntry& e : db.status_list(store::ListType::kActive)) {
-    const store::PublisherRecord& rec = db.row(e.row);
-    if (!Keeps(db, rec, kind, group)) continue;
-    PhoneListPerson p{db.DisplayName(e.row, surname_first),
+  for (const int row : RosterRows(db, VariantOf(kind), group)) {
+    const store::PublisherRecord& rec = db.row(row);
+    PhoneListPerson p{db.DisplayName(row, surname_first),
                       rec.Text(store::field::kPhone),
                       rec.Text(store::field::kPhone2),
                       rec.Text(store::field::kPhone3),
                       {}};
     if (kind == kPhoneListAll && (rec.attribute_flags() & kHeadOfFamily) != 0 && rec.id() != 0) {
       for (int r = 1; r < db.count(); ++r) {
-        if (r != e.row && db.row(r).household() == rec.id())
+        if (r != row && db.row(r).household() == rec.id())
           p.household.push_back(db.DisplayName(r, surname_first));
       }
     }
@@ -70,22 +61,7 @@ int PhoneListColumns(const std::vector<PhoneListPerson>& people) {
 }
 
 std::string PhoneListSubtitle(const store::CongregationDatabase& db, int kind, int group) {
-  const StringTable& s = Strings();
-  switch (kind) {
-    case kPhoneListGroup: {
-      if (group >= 1 && group <= db.side.groups.count()) {
-        std::string name = db.side.groups.text(group, store::GroupTable::Text::kName);
-        if (!name.empty()) return name;
-      }
-      return s.Get(kGroupLabel) + std::to_string(group);
-    }
-    case kPhoneListServants:
-      return s.Get(kElders) + s.Get(kAnd) + s.Get(kServants);
-    case kPhoneListPioneers:
-      return s.Get(kRegularPioneers);
-    default:
-      return {};
-  }
+  return RosterSubtitle(db, VariantOf(kind), group);
 }
 
 int DrawPhoneList(ReportFrame& frame, const store::CongregationDatabase& db, int kind, int group) {

@@ -6,6 +6,7 @@
 #include "reports/averages_report.h"
 #include "reports/phone_list.h"
 #include "reports/pioneer_hours_report.h"
+#include "reports/roster_lists.h"
 #include "reports/statistics_page.h"
 
 namespace ledra::reports {
@@ -26,6 +27,22 @@ constexpr std::array kKinds = {
     ReportKindInfo{kAveragesSpecialCategory, 32836, false, &DrawAverages},
     ReportKindInfo{kPioneerHoursReport, 32806, false, &DrawPioneerHours},
     ReportKindInfo{kStatisticsPage, 32802, false, &DrawStatistics},
+    ReportKindInfo{60, 32811, false, &DrawRosterList},
+    ReportKindInfo{61, 32812, true, &DrawRosterList},
+    ReportKindInfo{62, 32825, false, &DrawRosterList},
+    ReportKindInfo{63, 32831, false, &DrawRosterList},
+    ReportKindInfo{64, 32830, false, &DrawRosterList},
+    ReportKindInfo{80, 32846, false, &DrawRosterList},
+    ReportKindInfo{81, 32847, true, &DrawRosterList},
+    ReportKindInfo{82, 32848, false, &DrawRosterList},
+    ReportKindInfo{83, 32875, false, &DrawRosterList},
+    ReportKindInfo{84, 32882, true, &DrawRosterList, 0, false, true},
+    ReportKindInfo{100, 32871, false, &DrawRosterList},
+    ReportKindInfo{101, 32872, true, &DrawRosterList},
+    ReportKindInfo{103, 32874, false, &DrawRosterList},
+    ReportKindInfo{104, 32873, false, &DrawRosterList},
+    ReportKindInfo{120, 32915, false, &DrawRosterList},
+    ReportKindInfo{121, 32916, true, &DrawRosterList},
     ReportKindInfo{kPhoneListAll, 32809, false, &DrawPhoneList},
     ReportKindInfo{kPhoneListGroup, 32810, true, &DrawPhoneList},
     ReportKindInfo{kPhoneListServants, 32823, false, &DrawPhoneList},

@@ -148,6 +148,40 @@ void ReportCommands::BuildMenus() {
     connect(a, &QAction::triggered, this, [this, kind = kind] { ShowReport(kind); });
   }
 
+  // The roster lists: one submenu per list, one command per variant.
+  struct RosterMenu {
+    int title;
+    std::vector<std::pair<int, int>> items;  // text, kind
+  };
+  const RosterMenu rosters[] = {
+      {str::kRosterMenuAddresses,
+       {{str::kRosterAll, 60},
+        {str::kRosterGroup, 61},
+        {str::kRosterInactive, 62},
+        {str::kRosterServants, 63},
+        {str::kRosterPioneers, 64}}},
+      {str::kRosterMenuContacts,
+       {{str::kRosterAll, 80},
+        {str::kRosterGroup, 81},
+        {str::kRosterServants, 82},
+        {str::kRosterPioneers, 83},
+        {str::kRosterInactive, 84}}},
+      {str::kRosterMenuPhonesEmail,
+       {{str::kRosterAll, 100},
+        {str::kRosterGroup, 101},
+        {str::kRosterServants, 103},
+        {str::kRosterPioneers, 104}}},
+      {str::kRosterMenuSpecialNeeds, {{str::kRosterAll, 120}, {str::kRosterGroup, 121}}},
+  };
+  for (const RosterMenu& roster : rosters) {
+    QMenu* menu = reports_menu->addMenu(qt::Text(roster.title));
+    for (const auto& [text, kind] : roster.items) {
+      QAction* a = menu->addAction(qt::Text(text));
+      a->setData(reports::FindReportKind(kind)->command);
+      connect(a, &QAction::triggered, this, [this, kind = kind] { ShowReport(kind); });
+    }
+  }
+
   QMenu* analysis = reports_menu->addMenu(qt::Text(str::kMenuAnalysis));
   const std::pair<int, int> analysis_items[] = {
       {str::kCommandCongregationAnalysis, reports::kAnalysisCongregation},
