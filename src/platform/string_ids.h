@@ -644,5 +644,13 @@ inline constexpr int kRosterGroup = 21610;
 inline constexpr int kRosterInactive = 21611;
 inline constexpr int kRosterServants = 21612;
 inline constexpr int kRosterPioneers = 21613;
+inline constexpr int kGroupListTitle = 21614;
+inline constexpr int kGroupListStudents = 22510;
+inline constexpr int kGroupListMenu = 21615;
+inline constexpr int kGroupListActive = 21616;
+inline constexpr int kGroupListWithStudents = 21617;
+inline constexpr int kGroupListWithInactive = 21618;
+inline constexpr int kGroupListEveryone = 21619;
+inline constexpr int kGroupListConsent = 21620;
 
 }  // namespace ledra::str

@@ -4,6 +4,7 @@
 
 #include "reports/analysis_page.h"
 #include "reports/averages_report.h"
+#include "reports/group_lists.h"
 #include "reports/phone_list.h"
 #include "reports/pioneer_hours_report.h"
 #include "reports/roster_lists.h"
@@ -27,6 +28,11 @@ constexpr std::array kKinds = {
     ReportKindInfo{kAveragesSpecialCategory, 32836, false, &DrawAverages},
     ReportKindInfo{kPioneerHoursReport, 32806, false, &DrawPioneerHours},
     ReportKindInfo{kStatisticsPage, 32802, false, &DrawStatistics},
+    ReportKindInfo{70, 32852, false, &DrawGroupList},
+    ReportKindInfo{71, 32853, false, &DrawGroupList},
+    ReportKindInfo{72, 32893, false, &DrawGroupList},
+    ReportKindInfo{73, 32854, false, &DrawGroupList},
+    ReportKindInfo{74, 32901, false, &DrawGroupList},
     ReportKindInfo{60, 32811, false, &DrawRosterList},
     ReportKindInfo{61, 32812, true, &DrawRosterList},
     ReportKindInfo{62, 32825, false, &DrawRosterList},

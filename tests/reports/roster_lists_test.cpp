@@ -1,5 +1,7 @@
 #include "reports/roster_lists.h"
 
+#include "reports/group_lists.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/prompter.h"
@@ -91,6 +93,39 @@ TEST_F(RosterTest, SpecialNeedsListsOnlyWhoHasOne) {
   a.set_specneed_key(7);
   EXPECT_EQ(RosterBlock(db, 120, db.FindRow(101), true)[0][1].text, "Cadeira de rodas");
   EXPECT_TRUE(RosterBlock(db, 120, db.FindRow(102), true).empty());
+}
+
+TEST_F(RosterTest, GroupListsAddStudentsInactiveOrKeepOnlyConsent) {
+  Add(101, "Alfa", 1);
+  Add(102, "Beta", 1, store::ListType::kInactive);
+  Add(103, "Gama", 1, store::ListType::kNonPublisher);
+  Add(104, "Delta", 2);
+  db.side.groups.set_count(2);
+  db.side.groups.set_text(1, store::GroupTable::Text::kOverseer, "Rui Dias");
+  auto members = [&](int kind, int group) {
+    std::vector<std::string> out;
+    const auto blocks = GroupListBlocks(db, kind, true);
+    for (const GroupListLine& l : blocks[static_cast<std::size_t>(group - 1)])
+      if (l.kind != GroupListLine::Kind::kGroup && l.kind != GroupListLine::Kind::kDetails)
+        out.push_back(l.text);
+    return out;
+  };
+  EXPECT_EQ(members(70, 1), (std::vector<std::string>{"Alfa, Ana"}));
+  EXPECT_EQ(members(71, 1), (std::vector<std::string>{"Alfa, Ana",
+                                                      "Estudantes da B\xed"
+                                                      "blia",
+                                                      "Gama, Ana"}));
+  EXPECT_EQ(members(72, 1),
+            (std::vector<std::string>{"Alfa, Ana", "Publicadores Inativos", "Beta, Ana"}));
+  EXPECT_TRUE(members(74, 1).empty());
+  store::AppointmentEntry consent;
+  consent.set_u16(0, 101);
+  consent.set_u16(2, 20);
+  db.side.appointments.push_back(consent);
+  EXPECT_EQ(members(74, 1), (std::vector<std::string>{"Alfa, Ana"}));
+  const auto blocks = GroupListBlocks(db, 70, true);
+  EXPECT_EQ(blocks[0][1].text, "Superintendente: Rui Dias");
+  EXPECT_EQ(blocks.size(), 2u);
 }
 
 }  // namespace

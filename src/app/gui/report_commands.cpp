@@ -172,6 +172,12 @@ void ReportCommands::BuildMenus() {
         {str::kRosterServants, 103},
         {str::kRosterPioneers, 104}}},
       {str::kRosterMenuSpecialNeeds, {{str::kRosterAll, 120}, {str::kRosterGroup, 121}}},
+      {str::kGroupListMenu,
+       {{str::kGroupListActive, 70},
+        {str::kGroupListWithStudents, 71},
+        {str::kGroupListWithInactive, 72},
+        {str::kGroupListEveryone, 73},
+        {str::kGroupListConsent, 74}}},
   };
   for (const RosterMenu& roster : rosters) {
     QMenu* menu = reports_menu->addMenu(qt::Text(roster.title));
