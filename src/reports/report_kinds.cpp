@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/string_ids.h"
+#include "platform/string_table.h"
 #include "reports/analysis_page.h"
 #include "reports/averages_report.h"
 #include "reports/group_lists.h"
@@ -55,7 +57,40 @@ constexpr std::array kKinds = {
     ReportKindInfo{kPhoneListPioneers, 32824, false, &DrawPhoneList},
 };
 
+// The string that names each family of kinds.
+int TitleId(int kind) {
+  if (kind == 1 || kind == 110) return str::kAnalysisCongregationTitle;
+  if (kind == 2) return str::kCommandGroupAnalysis;
+  if (kind == 3) return str::kCommandCongregationSummary;
+  if (kind == 4) return str::kCommandMeetingAttendance;
+  if (kind >= 5 && kind <= 11) return str::kAveragesTitle;
+  if (kind == 20) return str::kCommandStatistics;
+  if (kind == 47) return str::kPioneerReportTitle;
+  if (kind >= 50 && kind <= 53) return 25000;
+  if (kind >= 60 && kind <= 64) return str::kRosterAddresses;
+  if (kind >= 70 && kind <= 74) return str::kGroupListTitle;
+  if (kind >= 80 && kind <= 84) return str::kRosterContacts;
+  if (kind >= 100 && kind <= 104) return str::kRosterPhonesEmail;
+  return str::kRosterSpecialNeeds;
+}
+
 }  // namespace
+
+std::string ReportTitle(int kind) {
+  // Menu texts lose their accelerator marks; "&&" stands for "&", and an
+  // "&" before a blank is a word of the title.
+  const std::string& text = Strings().Get(TitleId(kind));
+  std::string title;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '&' && i + 1 < text.size() && text[i + 1] == '&') {
+      title += '&';
+      ++i;
+    } else if (text[i] != '&' || (i + 1 < text.size() && text[i + 1] == ' ')) {
+      title += text[i];
+    }
+  }
+  return title;
+}
 
 std::span<const ReportKindInfo> BuiltReportKinds() {
   return kKinds;

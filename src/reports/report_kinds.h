@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 
 #include "reports/report_frame.h"
 #include "store/congregation_database.h"
@@ -24,6 +25,9 @@ struct ReportKindInfo {
   // A per-group kind that can also draw every group in one go (group 0).
   bool all_groups = false;
 };
+
+// The report's name as the list of kinds shows it (ANSI).
+std::string ReportTitle(int kind);
 
 // The kinds built so far.
 std::span<const ReportKindInfo> BuiltReportKinds();

@@ -2,6 +2,7 @@
 // November 2026 open.
 
 #include <gtest/gtest.h>
+#include <map>
 #include <nlohmann/json.hpp>
 
 #include "platform/files.h"
@@ -120,6 +121,21 @@ TEST_F(ListCommand, TheReportCommandPrintsAListAsTheDialogsPrintButtonDoes) {
                "--trace", trace});
   EXPECT_EQ(r.code, 2);
   EXPECT_NE(r.err.find("s\xc3\xb3 para --kind status"), std::string::npos) << r.err;
+}
+
+TEST_F(ListCommand, TheReportCommandListsItsKindsWithTheirTitles) {
+  CliRun r = RunWith({"report", "--list"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const json kinds = json::parse(r.out)["kinds"];
+  std::map<int, std::string> titles;
+  for (const json& k : kinds) titles[k["kind"].get<int>()] = k["title"].get<std::string>();
+  EXPECT_EQ(titles[50], "Lista de Telefones");
+  EXPECT_EQ(titles[100], "Telefones & E-mail");
+  EXPECT_EQ(titles[20], "Estatísticas");
+  EXPECT_TRUE(titles.contains(1) && titles.contains(47) && titles.contains(74));
+  r = RunWith({"report", "--data", folder.path().string(), "--trace", "x"});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_NE(r.err.find("--kind"), std::string::npos);
 }
 
 TEST_F(ListCommand, RefusesWhatTheDialogCannotShow) {

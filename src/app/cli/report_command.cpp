@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <fstream>
 #include <limits>
+#include <nlohmann/json.hpp>
 #include <ostream>
 
 #include "activity/status_list.h"
@@ -41,12 +42,13 @@ class ReportCommand final : public CliCommand {
     return "Draw a report (--kind) into a PDF file or a trace of its drawing operations";
   }
   void Configure(CLI::App& command) override {
-    command
-        .add_option("--kind", kind_,
-                    "Report kind, e.g. 50 for the phone list, or status for a status list")
-        ->required();
-    command.add_option("--list", status_.kind,
-                       "With --kind status: the list (not-reported, irregular, new, ...)");
+    command.add_option("--kind", kind_,
+                       "Report kind, e.g. 50 for the phone list, or status for a status list");
+    list_option_ = command
+                       .add_option("--list", status_.kind,
+                                   "Alone: print the report kinds with their titles; with --kind "
+                                   "status: the list (not-reported, irregular, new, ...)")
+                       ->expected(0, 1);
     status_.AddOptions(command, /*with_group=*/false);
     group_option_ =
         command.add_option("--group", group_,
@@ -59,6 +61,11 @@ class ReportCommand final : public CliCommand {
   }
   int Run(const CliContext& context) override {
     std::ostream& err = *context.err;
+    if (kind_.empty()) {
+      if (list_option_->count() > 0 && status_.kind.empty()) return PrintKinds(context);
+      PrintAnsi(err, Strings().Format(str::kCliMissingArgument, {"--kind", Name()}));
+      return kExitRefused;
+    }
     if (pdf_.empty() == trace_.empty()) {
       PrintAnsi(err, Strings().Get(str::kCliPdfOrTrace));
       return kExitRefused;
@@ -144,6 +151,18 @@ class ReportCommand final : public CliCommand {
     });
   }
 
+  // `--list` alone: every kind with its menu command and title, as JSON.
+  static int PrintKinds(const CliContext& context) {
+    nlohmann::ordered_json kinds = nlohmann::ordered_json::array();
+    for (const reports::ReportKindInfo& k : reports::BuiltReportKinds())
+      kinds.push_back({{"kind", k.kind},
+                       {"command", k.command},
+                       {"title", platform::AnsiToUtf8(reports::ReportTitle(k.kind))},
+                       {"per_group", k.per_group}});
+    *context.out << nlohmann::ordered_json{{"kinds", kinds}}.dump(1) << '\n';
+    return kExitDone;
+  }
+
   int WriteTrace(const CliContext& context, int pages,
                  const reports::RecordingCanvas& canvas) const {
     std::ofstream file(trace_, std::ios::binary);
@@ -194,6 +213,7 @@ class ReportCommand final : public CliCommand {
   std::optional<std::string> password_;
   StatusListArgs status_;
   CLI::Option* group_option_ = nullptr;
+  CLI::Option* list_option_ = nullptr;
 };
 
 }  // namespace
