@@ -11,6 +11,7 @@ PageOptions PageOptionsFrom(const store::Settings& settings,
   o.cong_name = settings.cong_name;
   o.surname_first = !db.sort_by_first_name;
   if (settings.special_category_enabled) o.special_category = settings.special_category;
+  o.emergency_witness = settings.emergency_witness;
   return o;
 }
 

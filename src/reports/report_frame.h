@@ -20,7 +20,8 @@ struct PageOptions {
   int top_margin = 50;    // hundredths of an inch
   std::string cong_name;  // ANSI
   bool surname_first = true;
-  std::string special_category;  // ANSI; empty while the option is off
+  std::string special_category;   // ANSI; empty while the option is off
+  bool emergency_witness = true;  // "TJ? = Yes/No" in the emergency contact data
 };
 
 struct ReportEnv {

@@ -45,6 +45,8 @@ constexpr std::array kKinds = {
     ReportKindInfo{82, 32848, false, &DrawRosterList},
     ReportKindInfo{83, 32875, false, &DrawRosterList},
     ReportKindInfo{84, 32882, true, &DrawRosterList, 0, false, true},
+    ReportKindInfo{90, 32859, false, &DrawRosterList},
+    ReportKindInfo{91, 32860, true, &DrawRosterList},
     ReportKindInfo{100, 32871, false, &DrawRosterList},
     ReportKindInfo{101, 32872, true, &DrawRosterList},
     ReportKindInfo{103, 32874, false, &DrawRosterList},
@@ -71,6 +73,7 @@ int TitleId(int kind) {
   if (kind >= 70 && kind <= 74) return str::kGroupListTitle;
   if (kind >= 80 && kind <= 84) return str::kRosterContacts;
   if (kind >= 100 && kind <= 104) return str::kRosterPhonesEmail;
+  if (kind == 90 || kind == 91) return str::kEmergencyTitle;
   return str::kRosterSpecialNeeds;
 }
 

@@ -17,8 +17,8 @@ constexpr int kSecondColumn = 270;
 constexpr int kIndent = 20;
 constexpr int kHomeStop = 290, kMobileStop = 390, kWorkStop = 490, kEmailStop = 510;
 
-const std::array<RosterFamily, 4>& Families() {
-  static const std::array<RosterFamily, 4> families = {
+const std::array<RosterFamily, 5>& Families() {
+  static const std::array<RosterFamily, 5> families = {
       RosterFamily{60, str::kRosterAddresses, {}},
       RosterFamily{80, str::kRosterContacts, {}},
       RosterFamily{100,
@@ -28,6 +28,12 @@ const std::array<RosterFamily, 4>& Families() {
                     {kWorkStop, Strings().Get(kWork), HAlign::kRight},
                     {kEmailStop, Strings().Get(str::kRosterEmail), HAlign::kLeft}}},
       RosterFamily{120, str::kRosterSpecialNeeds, {}},
+      RosterFamily{90,
+                   str::kEmergencyTitle,
+                   {{0, Strings().Get(str::kEmergencyMembers), HAlign::kLeft},
+                    {kHomeStop, Strings().Get(kHome), HAlign::kRight},
+                    {kMobileStop, Strings().Get(kMobile), HAlign::kRight},
+                    {kWorkStop, Strings().Get(kWork), HAlign::kRight}}},
   };
   return families;
 }
@@ -51,6 +57,50 @@ std::string Labelled(int label, const std::string& value) {
   return value.empty() ? std::string{} : Strings().Get(label) + ": " + value;
 }
 
+// A household under its head: the members with their phones, the third
+// person to call, and the special needs of any of them.
+std::vector<RosterLine> EmergencyBlock(const store::CongregationDatabase& db, int row,
+                                       const RosterOptions& options) {
+  const store::PublisherRecord& head = db.row(row);
+  // A member of someone else's household is listed under that head.
+  if (head.household() != 0 && head.household() != head.id() && db.FindRow(head.household()) != 0)
+    return {};
+  std::vector<int> members = {row};
+  if (head.id() != 0)
+    for (int r = 1; r < db.count(); ++r)
+      if (r != row && db.row(r).household() == head.id()) members.push_back(r);
+  std::vector<RosterLine> block;
+  std::string needs;
+  for (int r : members) {
+    const store::PublisherRecord& p = db.row(r);
+    block.push_back({{r == row ? 0 : kIndent, db.DisplayName(r, options.surname_first)},
+                     {kHomeStop, p.Text(store::field::kPhone), HAlign::kRight},
+                     {kMobileStop, p.Text(store::field::kPhone2), HAlign::kRight},
+                     {kWorkStop, p.Text(store::field::kPhone3), HAlign::kRight}});
+    const std::string need = Need(db, p);
+    if (!need.empty()) needs += (needs.empty() ? "" : "; ") + need;
+  }
+  const std::uint16_t key = head.emergency_key();
+  for (std::size_t i = 0; key != 0 && i < db.side.contacts.size(); ++i) {
+    if (i >= db.side.contact_keys.size() || db.side.contact_keys[i] != key) continue;
+    const store::EmergencyContact& c = db.side.contacts[i];
+    std::string text = Strings().Get(str::kEmergencyContact) + ": " + c.name();
+    if (!c.info().empty()) text += ", " + c.info();
+    if (options.emergency_witness)
+      text +=
+          "   " + Strings().Get(c.witness() ? str::kEmergencyWitnessYes : str::kEmergencyWitnessNo);
+    // The whole line is the contact's: the phones follow the name.
+    for (const std::string& phone :
+         {Labelled(kHome, c.home()), Labelled(kMobile, c.mobile()), Labelled(kWork, c.work())})
+      if (!phone.empty()) text += "   " + phone;
+    block.push_back({{kIndent, text}});
+    break;
+  }
+  if (!needs.empty())
+    block.push_back({{kIndent, Strings().Get(str::kEmergencyNeeds) + ": " + needs}});
+  return block;
+}
+
 }  // namespace
 
 const RosterFamily* RosterFamilyOf(int kind) {
@@ -63,6 +113,7 @@ RosterVariant RosterVariantOf(int kind) {
   switch (kind) {
     case 61:
     case 81:
+    case 91:
     case 101:
     case 121:
       return RosterVariant::kGroup;
@@ -83,7 +134,8 @@ RosterVariant RosterVariantOf(int kind) {
 }
 
 std::vector<RosterLine> RosterBlock(const store::CongregationDatabase& db, int kind, int row,
-                                    bool surname_first) {
+                                    const RosterOptions& options) {
+  const bool surname_first = options.surname_first;
   const store::PublisherRecord& p = db.row(row);
   const std::string name = db.DisplayName(row, surname_first);
   const std::string address = p.Text(store::field::kAddr);
@@ -105,6 +157,8 @@ std::vector<RosterLine> RosterBlock(const store::CongregationDatabase& db, int k
       if (!details.empty()) block.push_back({{kIndent, details}});
       return block;
     }
+    case 90:
+      return EmergencyBlock(db, row, options);
     case 100:
       return {{{0, name},
                {kHomeStop, home, HAlign::kRight},
@@ -151,8 +205,8 @@ int DrawRosterList(ReportFrame& frame, const store::CongregationDatabase& db, in
     frame.Use(FontRole::kText);
   };
   for (const int row : RosterRows(db, RosterVariantOf(kind), group)) {
-    const std::vector<RosterLine> block =
-        RosterBlock(db, kind, row, frame.env().options.surname_first);
+    const std::vector<RosterLine> block = RosterBlock(
+        db, kind, row, {frame.env().options.surname_first, frame.env().options.emergency_witness});
     if (block.empty()) continue;
     // A person's lines stay together; a page takes at least one person.
     const int size = static_cast<int>(block.size());

@@ -30,10 +30,16 @@ struct RosterFamily {
 // The family a kind belongs to; null for other kinds.
 const RosterFamily* RosterFamilyOf(int kind);
 RosterVariant RosterVariantOf(int kind);
+// The options that change what a block shows.
+struct RosterOptions {
+  bool surname_first = true;
+  bool emergency_witness = true;
+};
 
-// The block of lines of one person in a list of that kind.
+// The block of lines of one person in a list of that kind (empty: not listed;
+// the emergency contact data lists a household under its head).
 std::vector<RosterLine> RosterBlock(const store::CongregationDatabase& db, int kind, int row,
-                                    bool surname_first);
+                                    const RosterOptions& options);
 
 int DrawRosterList(ReportFrame& frame, const store::CongregationDatabase& db, int kind, int group);
 

@@ -66,7 +66,7 @@ TEST_F(RosterTest, AContactsLinesStayTogetherAcrossPages) {
   ASSERT_TRUE(pages.has_value());
   EXPECT_GE(*pages, 3);
   // Every person's phone line is drawn on the page of the name above it.
-  const std::vector<RosterLine> block = RosterBlock(db, 80, 1, true);
+  const std::vector<RosterLine> block = RosterBlock(db, 80, 1, {});
   ASSERT_EQ(block.size(), 2u);
   EXPECT_EQ(block[1][0].text, "Casa: 555");
   int last_name_page = -1;
@@ -91,8 +91,8 @@ TEST_F(RosterTest, SpecialNeedsListsOnlyWhoHasOne) {
   db.side.needs.push_back(need);
   db.side.need_keys.push_back(7);
   a.set_specneed_key(7);
-  EXPECT_EQ(RosterBlock(db, 120, db.FindRow(101), true)[0][1].text, "Cadeira de rodas");
-  EXPECT_TRUE(RosterBlock(db, 120, db.FindRow(102), true).empty());
+  EXPECT_EQ(RosterBlock(db, 120, db.FindRow(101), {})[0][1].text, "Cadeira de rodas");
+  EXPECT_TRUE(RosterBlock(db, 120, db.FindRow(102), {}).empty());
 }
 
 TEST_F(RosterTest, GroupListsAddStudentsInactiveOrKeepOnlyConsent) {
@@ -126,6 +126,39 @@ TEST_F(RosterTest, GroupListsAddStudentsInactiveOrKeepOnlyConsent) {
   const auto blocks = GroupListBlocks(db, 70, true);
   EXPECT_EQ(blocks[0][1].text, "Superintendente: Rui Dias");
   EXPECT_EQ(blocks.size(), 2u);
+}
+
+TEST_F(RosterTest, EmergencyDataListsAHouseholdUnderItsHead) {
+  PublisherRecord& head = Add(101, "Alfa", 1);
+  head.SetU8(239, store::attr::kHeadOfFamily);
+  head.set_emergency_key(5);
+  PublisherRecord& child = Add(102, "Beta", 1);
+  child.SetU16(188, 101);
+  child.set_specneed_key(7);
+  store::SpecialNeed need;
+  need.set_u16(0, 7);
+  need.set_text(2, 94, "Surdo");
+  db.side.needs.push_back(need);
+  db.side.need_keys.push_back(7);
+  store::EmergencyContact contact;
+  contact.set_u16(0, 5);
+  contact.set_text(2, 96, "Tio Rui");
+  contact.set_text(210, 16, "91 000");
+  contact.bytes[242] = 1;
+  db.side.contacts.push_back(contact);
+  db.side.contact_keys.push_back(5);
+
+  EXPECT_TRUE(RosterBlock(db, 90, db.FindRow(102), {}).empty());
+  const auto block = RosterBlock(db, 90, db.FindRow(101), {});
+  ASSERT_EQ(block.size(), 4u);
+  EXPECT_EQ(block[0][0].text, "Alfa, Ana");
+  EXPECT_EQ(block[1][0].text, "Beta, Ana");
+  EXPECT_EQ(block[2][0].text, "Contacto de um Terceiro: Tio Rui   TJ? = Yes   Celular: 91 000");
+  EXPECT_EQ(block[3][0].text, "Necessidades Especiais: Surdo");
+  RosterOptions without;
+  without.emergency_witness = false;
+  EXPECT_EQ(RosterBlock(db, 90, db.FindRow(101), without)[2][0].text,
+            "Contacto de um Terceiro: Tio Rui   Celular: 91 000");
 }
 
 }  // namespace

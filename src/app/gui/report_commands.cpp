@@ -172,6 +172,7 @@ void ReportCommands::BuildMenus() {
         {str::kRosterServants, 103},
         {str::kRosterPioneers, 104}}},
       {str::kRosterMenuSpecialNeeds, {{str::kRosterAll, 120}, {str::kRosterGroup, 121}}},
+      {str::kEmergencyMenu, {{str::kRosterAll, 90}, {str::kRosterGroup, 91}}},
       {str::kGroupListMenu,
        {{str::kGroupListActive, 70},
         {str::kGroupListWithStudents, 71},
