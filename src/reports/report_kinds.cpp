@@ -10,6 +10,7 @@
 #include "reports/phone_list.h"
 #include "reports/pioneer_hours_report.h"
 #include "reports/roster_lists.h"
+#include "reports/service_year_totals.h"
 #include "reports/statistics_page.h"
 
 namespace ledra::reports {
@@ -28,6 +29,9 @@ constexpr std::array kKinds = {
     ReportKindInfo{kAveragesServants, 32800, false, &DrawAverages},
     ReportKindInfo{kAveragesBaptisedBrothers, 32801, false, &DrawAverages},
     ReportKindInfo{kAveragesSpecialCategory, 32836, false, &DrawAverages},
+    ReportKindInfo{kServiceYearCongregation, 32818, false, &DrawServiceYearTotals},
+    ReportKindInfo{kServiceYearPioneers, 32819, false, &DrawServiceYearTotals},
+    ReportKindInfo{kServiceYearServants, 32841, false, &DrawServiceYearTotals},
     ReportKindInfo{kPioneerHoursReport, 32806, false, &DrawPioneerHours},
     ReportKindInfo{kStatisticsPage, 32802, false, &DrawStatistics},
     ReportKindInfo{70, 32852, false, &DrawGroupList},
@@ -67,7 +71,7 @@ int TitleId(int kind) {
   if (kind == 4) return str::kCommandMeetingAttendance;
   if (kind >= 5 && kind <= 11) return str::kAveragesTitle;
   if (kind == 20) return str::kCommandStatistics;
-  if (kind == 47) return str::kPioneerReportTitle;
+  if (kind >= 44 && kind <= 47) return str::kPioneerReportTitle;
   if (kind >= 50 && kind <= 53) return 25000;
   if (kind >= 60 && kind <= 64) return str::kRosterAddresses;
   if (kind >= 70 && kind <= 74) return str::kGroupListTitle;

@@ -173,6 +173,8 @@ void ReportCommands::BuildMenus() {
         {str::kRosterPioneers, 104}}},
       {str::kRosterMenuSpecialNeeds, {{str::kRosterAll, 120}, {str::kRosterGroup, 121}}},
       {str::kEmergencyMenu, {{str::kRosterAll, 90}, {str::kRosterGroup, 91}}},
+      {str::kServiceYearMenu,
+       {{str::kRosterAll, 44}, {str::kRosterPioneers, 45}, {str::kRosterServants, 46}}},
       {str::kGroupListMenu,
        {{str::kGroupListActive, 70},
         {str::kGroupListWithStudents, 71},
