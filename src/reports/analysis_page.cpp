@@ -11,6 +11,7 @@
 #include "activity/status_rules.h"
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
+#include "reports/ticked_box.h"
 
 namespace ledra::reports {
 namespace {
@@ -194,13 +195,7 @@ class AnalysisPainter {
   // A ticked box a ninth of an inch square with its bottom-right corner at
   // (right, bottom), with a check mark.
   void TickedBox(int right, int bottom) {
-    const Rect r{right - dpi_x_ / 9, bottom - dpi_y_ / 9, right, bottom};
-    c_.Rectangle(r, std::max(1, dpi_x_ / 120));
-    const int pen = std::max(1, dpi_x_ / 45);
-    const int mid_x = (r.left + r.right) / 2;
-    const int mid_y = (r.top + r.bottom) / 2;
-    c_.Line(r.left + dpi_x_ / 35, mid_y, mid_x, r.bottom - dpi_y_ / 50, pen);
-    c_.Line(mid_x, r.bottom - dpi_y_ / 50, r.right - dpi_x_ / 40, r.top + dpi_y_ / 40, pen);
+    DrawTickedBox(c_, right, bottom, dpi_x_ / 9, dpi_y_ / 9);
   }
   int BoxRight(int stop) const { return stop - (stops_.c4 - stops_.c3) / 3; }
   int BoxBottom(int n) const { return Top(n) + lh_ - lh_ / 4; }

@@ -7,6 +7,7 @@
 #include "reports/analysis_page.h"
 #include "reports/averages_report.h"
 #include "reports/group_lists.h"
+#include "reports/hours_report.h"
 #include "reports/phone_list.h"
 #include "reports/pioneer_hours_report.h"
 #include "reports/roster_lists.h"
@@ -29,6 +30,13 @@ constexpr std::array kKinds = {
     ReportKindInfo{kAveragesServants, 32800, false, &DrawAverages},
     ReportKindInfo{kAveragesBaptisedBrothers, 32801, false, &DrawAverages},
     ReportKindInfo{kAveragesSpecialCategory, 32836, false, &DrawAverages},
+    ReportKindInfo{kHoursSpecialCategory, 32844, false, &DrawHoursReport},
+    ReportKindInfo{kHoursAuxiliary, 32816, false, &DrawHoursReport},
+    ReportKindInfo{kHoursCongregation, 32807, false, &DrawHoursReport},
+    ReportKindInfo{kHoursGroup, 32808, true, &DrawHoursReport},
+    ReportKindInfo{kHoursRegular, 32817, false, &DrawHoursReport},
+    ReportKindInfo{kHoursServants, 32840, false, &DrawHoursReport},
+    ReportKindInfo{kHoursBrothers, 32851, false, &DrawHoursReport},
     ReportKindInfo{kServiceYearCongregation, 32818, false, &DrawServiceYearTotals},
     ReportKindInfo{kServiceYearPioneers, 32819, false, &DrawServiceYearTotals},
     ReportKindInfo{kServiceYearServants, 32841, false, &DrawServiceYearTotals},
@@ -72,6 +80,7 @@ int TitleId(int kind) {
   if (kind >= 5 && kind <= 11) return str::kAveragesTitle;
   if (kind == 20) return str::kCommandStatistics;
   if (kind >= 44 && kind <= 47) return str::kPioneerReportTitle;
+  if ((kind >= 38 && kind <= 43) || kind == 48) return str::kHoursTitle;
   if (kind >= 50 && kind <= 53) return 25000;
   if (kind >= 60 && kind <= 64) return str::kRosterAddresses;
   if (kind >= 70 && kind <= 74) return str::kGroupListTitle;
