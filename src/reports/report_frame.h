@@ -3,8 +3,10 @@
 // resolutions, the printing options, the fonts, today's date; and the header
 // block every report page starts with.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "platform/clock.h"
@@ -34,6 +36,8 @@ struct ReportEnv {
   ReportFonts fonts{true, "ptg"};
   Date today;
   std::string language_code = "ptg";
+  // The publishers chosen for a report drawn for some people only.
+  std::vector<std::uint16_t> chosen_ids;
 };
 
 // Where a report puts the date stamp's right end (inches from the page's

@@ -6,6 +6,7 @@
 #include "platform/string_table.h"
 #include "reports/analysis_page.h"
 #include "reports/averages_report.h"
+#include "reports/emergency_forms.h"
 #include "reports/group_lists.h"
 #include "reports/hours_report.h"
 #include "reports/phone_list.h"
@@ -59,6 +60,8 @@ constexpr std::array kKinds = {
     ReportKindInfo{84, 32882, true, &DrawRosterList, 0, false, true},
     ReportKindInfo{90, 32859, false, &DrawRosterList},
     ReportKindInfo{91, 32860, true, &DrawRosterList},
+    ReportKindInfo{kEmergencyFormBlank, 32867, false, &DrawEmergencyForms},
+    ReportKindInfo{kEmergencyFormFilled, 0, false, &DrawEmergencyForms},
     ReportKindInfo{100, 32871, false, &DrawRosterList},
     ReportKindInfo{101, 32872, true, &DrawRosterList},
     ReportKindInfo{103, 32874, false, &DrawRosterList},
@@ -86,7 +89,7 @@ int TitleId(int kind) {
   if (kind >= 70 && kind <= 74) return str::kGroupListTitle;
   if (kind >= 80 && kind <= 84) return str::kRosterContacts;
   if (kind >= 100 && kind <= 104) return str::kRosterPhonesEmail;
-  if (kind == 90 || kind == 91) return str::kEmergencyTitle;
+  if (kind >= 90 && kind <= 96) return str::kEmergencyTitle;
   return str::kRosterSpecialNeeds;
 }
 
@@ -120,7 +123,7 @@ const ReportKindInfo* FindReportKind(int kind) {
 
 const ReportKindInfo* FindReportCommand(int command) {
   for (const auto& k : kKinds)
-    if (k.command == command || (k.alias_command != 0 && k.alias_command == command)) return &k;
+    if (command != 0 && (k.command == command || k.alias_command == command)) return &k;
   return nullptr;
 }
 

@@ -38,20 +38,33 @@ const std::array<RosterFamily, 5>& Families() {
   return families;
 }
 
-std::string Email(const store::CongregationDatabase& db, const store::PublisherRecord& p) {
+}  // namespace
+
+std::string EmailOf(const store::CongregationDatabase& db, const store::PublisherRecord& p) {
   const std::size_t at = p.extension_index();
   const auto& extensions = db.side.extensions;
   if (at == 0 || at >= extensions.size() || extensions[at].id() != p.id()) return {};
   return extensions[at].email();
 }
 
-std::string Need(const store::CongregationDatabase& db, const store::PublisherRecord& p) {
+std::string NeedOf(const store::CongregationDatabase& db, const store::PublisherRecord& p) {
   const std::uint16_t key = p.specneed_key();
   if (key == 0) return {};
   for (std::size_t i = 0; i < db.side.needs.size(); ++i)
     if (i < db.side.need_keys.size() && db.side.need_keys[i] == key) return db.side.needs[i].need();
   return {};
 }
+
+const store::EmergencyContact* EmergencyContactOf(const store::CongregationDatabase& db,
+                                                  const store::PublisherRecord& p) {
+  const std::uint16_t key = p.emergency_key();
+  for (std::size_t i = 0; key != 0 && i < db.side.contacts.size(); ++i)
+    if (i < db.side.contact_keys.size() && db.side.contact_keys[i] == key)
+      return &db.side.contacts[i];
+  return nullptr;
+}
+
+namespace {
 
 std::string Labelled(int label, const std::string& value) {
   return value.empty() ? std::string{} : Strings().Get(label) + ": " + value;
@@ -77,13 +90,11 @@ std::vector<RosterLine> EmergencyBlock(const store::CongregationDatabase& db, in
                      {kHomeStop, p.Text(store::field::kPhone), HAlign::kRight},
                      {kMobileStop, p.Text(store::field::kPhone2), HAlign::kRight},
                      {kWorkStop, p.Text(store::field::kPhone3), HAlign::kRight}});
-    const std::string need = Need(db, p);
+    const std::string need = NeedOf(db, p);
     if (!need.empty()) needs += (needs.empty() ? "" : "; ") + need;
   }
-  const std::uint16_t key = head.emergency_key();
-  for (std::size_t i = 0; key != 0 && i < db.side.contacts.size(); ++i) {
-    if (i >= db.side.contact_keys.size() || db.side.contact_keys[i] != key) continue;
-    const store::EmergencyContact& c = db.side.contacts[i];
+  if (const store::EmergencyContact* found = EmergencyContactOf(db, head)) {
+    const store::EmergencyContact& c = *found;
     std::string text = Strings().Get(str::kEmergencyContact) + ": " + c.name();
     if (!c.info().empty()) text += ", " + c.info();
     if (options.emergency_witness)
@@ -94,7 +105,6 @@ std::vector<RosterLine> EmergencyBlock(const store::CongregationDatabase& db, in
          {Labelled(kHome, c.home()), Labelled(kMobile, c.mobile()), Labelled(kWork, c.work())})
       if (!phone.empty()) text += "   " + phone;
     block.push_back({{kIndent, text}});
-    break;
   }
   if (!needs.empty())
     block.push_back({{kIndent, Strings().Get(str::kEmergencyNeeds) + ": " + needs}});
@@ -148,7 +158,7 @@ std::vector<RosterLine> RosterBlock(const store::CongregationDatabase& db, int k
       // The phones and e-mail under the name and address.
       std::string details;
       for (const std::string& part : {Labelled(kHome, home), Labelled(kMobile, mobile),
-                                      Labelled(kWork, work), Email(db, p)}) {
+                                      Labelled(kWork, work), EmailOf(db, p)}) {
         if (part.empty()) continue;
         if (!details.empty()) details += "   ";
         details += part;
@@ -164,9 +174,9 @@ std::vector<RosterLine> RosterBlock(const store::CongregationDatabase& db, int k
                {kHomeStop, home, HAlign::kRight},
                {kMobileStop, mobile, HAlign::kRight},
                {kWorkStop, work, HAlign::kRight},
-               {kEmailStop, Email(db, p)}}};
+               {kEmailStop, EmailOf(db, p)}}};
     default: {
-      const std::string need = Need(db, p);
+      const std::string need = NeedOf(db, p);
       if (need.empty()) return {};
       return {{{0, name}, {kSecondColumn, need}}};
     }

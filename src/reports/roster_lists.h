@@ -10,6 +10,7 @@
 #include "reports/report_frame.h"
 #include "reports/roster_selection.h"
 #include "store/congregation_database.h"
+#include "store/side_tables.h"
 
 namespace ledra::reports {
 
@@ -40,6 +41,13 @@ struct RosterOptions {
 // the emergency contact data lists a household under its head).
 std::vector<RosterLine> RosterBlock(const store::CongregationDatabase& db, int kind, int row,
                                     const RosterOptions& options);
+
+// A person's e-mail and special-needs text ("" when none).
+std::string EmailOf(const store::CongregationDatabase& db, const store::PublisherRecord& p);
+std::string NeedOf(const store::CongregationDatabase& db, const store::PublisherRecord& p);
+// The third person to call, null when none is kept.
+const store::EmergencyContact* EmergencyContactOf(const store::CongregationDatabase& db,
+                                                  const store::PublisherRecord& p);
 
 int DrawRosterList(ReportFrame& frame, const store::CongregationDatabase& db, int kind, int group);
 

@@ -1,5 +1,6 @@
 #include "reports/roster_lists.h"
 
+#include "reports/emergency_forms.h"
 #include "reports/group_lists.h"
 
 #include <gtest/gtest.h>
@@ -159,6 +160,30 @@ TEST_F(RosterTest, EmergencyDataListsAHouseholdUnderItsHead) {
   without.emergency_witness = false;
   EXPECT_EQ(RosterBlock(db, 90, db.FindRow(101), without)[2][0].text,
             "Contacto de um Terceiro: Tio Rui   Celular: 91 000");
+}
+
+TEST_F(RosterTest, EmergencyFormsBlankOrFilledFromTheFile) {
+  PublisherRecord& head = Add(101, "Alfa", 1);
+  head.SetU8(239, store::attr::kHeadOfFamily);
+  Add(102, "Beta", 1).SetU16(188, 101);
+  Add(103, "Gama", 2);
+  const EmergencyForm filled = EmergencyFormFor(db, db.FindRow(101), true);
+  EXPECT_EQ(filled.name, "Alfa, Ana");
+  EXPECT_EQ(filled.mark, "Chefe de Familia");
+  EXPECT_EQ(filled.fields[0].values, (std::vector<std::string>{"Beta, Ana"}));
+  EXPECT_EQ(filled.fields[1].values, (std::vector<std::string>{"555"}));
+  EXPECT_EQ(filled.fields[4].values, (std::vector<std::string>{"Rua Alfa"}));
+  EXPECT_EQ(EmergencyFormFor(db, db.FindRow(103), true).mark, "Unico Membro da Familia");
+  EXPECT_TRUE(BlankEmergencyForm().name.empty());
+
+  ReportEnv env;
+  env.printed = true;
+  RecordingCanvas blank(300, 300);
+  EXPECT_EQ(DrawReport(blank, env, db, kEmergencyFormBlank, 0), 1);
+  env.chosen_ids = {101, 103};
+  RecordingCanvas two(300, 300);
+  EXPECT_EQ(DrawReport(two, env, db, kEmergencyFormFilled, 0), 2);
+  EXPECT_NE(two.Trace().find("\"Rua Gama\""), std::string::npos);
 }
 
 }  // namespace

@@ -54,6 +54,8 @@ class ReportCommand final : public CliCommand {
         command.add_option("--group", group_,
                            "Field service group of a per-group report (0: every group, where the "
                            "report allows it)");
+    command.add_option("--ids", ids_,
+                       "Publisher ids, comma-separated, of a report for chosen people (96)");
     command.add_option("--pdf", pdf_, "Write the report as a PDF file");
     command.add_option("--trace", trace_, "Write the drawing operations as text");
     command.add_option("--dpi", dpi_, "Printer resolution (72 to 1200, default 300)");
@@ -102,8 +104,19 @@ class ReportCommand final : public CliCommand {
     const auto ini = platform::IniFile::Load(settings_file);
     const store::Settings settings = store::ReadSettings(ini, db.language_code);
     const int dpi = dpi_number_;
-    const reports::ReportEnv env =
+    reports::ReportEnv env =
         reports::PrintedReportEnv(settings, ini, db, context.clock->Today(), dpi);
+    // The chosen people, each one known.
+    for (std::size_t start = 0; !ids_.empty() && start <= ids_.size();) {
+      const std::size_t comma = std::min(ids_.find(',', start), ids_.size());
+      const std::string piece = ids_.substr(start, comma - start);
+      const auto id = ParseNumber(piece);
+      if (!id || *id < 1 || *id > 65535 || db.FindRow(static_cast<std::uint16_t>(*id)) == 0)
+        return Refuse(context, Strings().Format(str::kCliNoSuchPublisher,
+                                                {platform::Utf8ToAnsi(piece).text}));
+      env.chosen_ids.push_back(static_cast<std::uint16_t>(*id));
+      start = comma + 1;
+    }
 
     if (!trace_.empty()) {
       reports::RecordingCanvas canvas(dpi, dpi);
@@ -204,6 +217,7 @@ class ReportCommand final : public CliCommand {
   static constexpr int kMaxDpi = 1200;
 
   std::string kind_;
+  std::string ids_;
   std::string group_ = "0";
   std::string dpi_ = "300";
   int kind_number_ = 0;

@@ -1,8 +1,11 @@
 #include "report_commands.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPageLayout>
 #include <QPainter>
@@ -11,6 +14,7 @@
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QVBoxLayout>
 
 #include "action_panel.h"
 #include "activity/branch_totals.h"
@@ -23,6 +27,7 @@
 #include "report_view.h"
 #include "reports/analysis_page.h"
 #include "reports/averages_report.h"
+#include "reports/emergency_forms.h"
 #include "reports/phone_list.h"
 #include "reports/pioneer_hours_report.h"
 #include "reports/report_env.h"
@@ -199,6 +204,10 @@ void ReportCommands::BuildMenus() {
     }
   }
 
+  QAction* forms = reports_menu->addAction(qt::Text(str::kFormCommand));
+  forms->setData(reports::FindReportKind(reports::kEmergencyFormBlank)->command);
+  connect(forms, &QAction::triggered, this, [this] { ShowEmergencyForms(); });
+
   QMenu* analysis = reports_menu->addMenu(qt::Text(str::kMenuAnalysis));
   const std::pair<int, int> analysis_items[] = {
       {str::kCommandCongregationAnalysis, reports::kAnalysisCongregation},
@@ -315,6 +324,31 @@ void ReportCommands::ShowReport(int kind) {
   UpdateActions();
 }
 
+void ReportCommands::ShowEmergencyForms() {
+  // The people to print a form for; none gives the blank form.
+  const auto& db = document_.db();
+  QDialog dialog(&window_);
+  dialog.setWindowTitle(qt::Text(str::kFormChooser));
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* list = new QListWidget(&dialog);
+  list->setSelectionMode(QAbstractItemView::MultiSelection);
+  std::vector<std::uint16_t> ids;
+  for (const store::IndexEntry& e : db.status_list(store::ListType::kActive)) {
+    list->addItem(qt::FromAnsi(db.DisplayName(e.row, !db.sort_by_first_name)));
+    ids.push_back(e.id);
+  }
+  layout->addWidget(list);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  layout->addWidget(buttons);
+  if (dialog.exec() != QDialog::Accepted) return;
+  chosen_ids_.clear();
+  for (int i = 0; i < list->count(); ++i)
+    if (list->item(i)->isSelected()) chosen_ids_.push_back(ids[static_cast<std::size_t>(i)]);
+  ShowReport(chosen_ids_.empty() ? reports::kEmergencyFormBlank : reports::kEmergencyFormFilled);
+}
+
 void ReportCommands::ShowPanel() {
   if (model_.mode() == reports::ViewMode::kReport) placer_.RememberReport();
   model_.ShowPanel();
@@ -335,6 +369,7 @@ reports::ReportEnv ReportCommands::Env(bool printed) const {
   env.fonts = fonts_;
   env.today = clock_.Today();
   env.language_code = document_.db().language_code;
+  env.chosen_ids = chosen_ids_;
   return env;
 }
 

@@ -38,6 +38,8 @@ class ReportCommands : public QObject {
   // Shows a report kind (asking for the group of a per-group kind first).
   void ShowReport(int kind);
   void ShowPanel();
+  // "Lista de contactos": asks for the people, then shows their forms.
+  void ShowEmergencyForms();
   void Print(bool preview);
   // Writes the report shown to `file` (asked for when empty).
   void SaveAsPdf(QString file = {});
@@ -66,6 +68,7 @@ class ReportCommands : public QObject {
   QAction* preview_ = nullptr;
   QAction* pdf_ = nullptr;
   QAction* back_ = nullptr;
+  std::vector<std::uint16_t> chosen_ids_;
 };
 
 }  // namespace ledra::gui
