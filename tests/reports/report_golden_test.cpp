@@ -98,8 +98,8 @@ TEST_P(DemoGolden, MatchesReference) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, DemoGolden,
-                         ::testing::Values(1, 2, 3, 4, 110, 5, 6, 47, 20, 44, 40, 60, 70, 80, 90,
-                                           100),
+                         ::testing::Values(1, 2, 3, 4, 110, 5, 6, 47, 20, 44, 40, 39, 42, 60, 62,
+                                           70, 72, 80, 90, 100, 120),
                          [](const auto& info) { return "Kind" + std::to_string(info.param); });
 
 }  // namespace
