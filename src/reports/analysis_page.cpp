@@ -580,6 +580,15 @@ std::vector<int> AnalysisGroups(const store::CongregationDatabase& db) {
   return groups;
 }
 
+TallTable TallTableFrame(ReportFrame& frame) {
+  TallTable t;
+  t.frame = frame.ListFrame();
+  t.frame.line_height =
+      AnalysisLineHeight(frame.canvas().Metrics(), t.frame.dpi_y, frame.env().options.grid);
+  t.rows_per_page = std::max(1, AnalysisLinesPerPage(frame) - 1);
+  return t;
+}
+
 int DrawAnalysis(ReportFrame& frame, const store::CongregationDatabase& db, int kind, int group) {
   if (kind != kAnalysisGroup || group != 0)
     return AnalysisPainter(frame, db, kind, group, 0).Draw();

@@ -32,6 +32,15 @@ int AnalysisLinesPerPage(ReportFrame& frame);
 // number an active publisher is in.
 std::vector<int> AnalysisGroups(const store::CongregationDatabase& db);
 
+// The frame of the tables with a line of at least a sixth of an inch (the
+// hours reports and the service-year totals): rows from line 4, as many a
+// page as the analysis plans less one.
+struct TallTable {
+  PageFrame frame;
+  int rows_per_page = 1;
+};
+TallTable TallTableFrame(ReportFrame& frame);
+
 // Draws the kind and returns its page count; kind 2 with group 0 draws every
 // group, each from a page of its own.
 int DrawAnalysis(ReportFrame& frame, const store::CongregationDatabase& db, int kind, int group);

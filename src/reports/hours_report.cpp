@@ -129,12 +129,9 @@ int DrawHoursReport(ReportFrame& frame, const store::CongregationDatabase& db, i
   Canvas& c = frame.canvas();
   const StringTable& s = Strings();
   const auto lines = HoursLines(db, kind, group, frame.env().options.surname_first);
-  PageFrame pf = frame.ListFrame();
-  const TextMetrics m = c.Metrics();
-  int lh = std::max(pf.dpi_y / 6, m.height + 2 * m.external_leading);
-  if (frame.env().options.grid) lh += lh / 20;
-  pf.line_height = std::max(lh, 1);
-  const int rows_per_page = std::max(1, AnalysisLinesPerPage(frame) - 1);
+  const TallTable table = TallTableFrame(frame);
+  const PageFrame& pf = table.frame;
+  const int rows_per_page = table.rows_per_page;
   const int people = static_cast<int>(lines.size());
   const int pages = std::max(1, (people + rows_per_page - 1) / rows_per_page);
   const CalendarMonth report = activity::ReportCalendarMonth(db);

@@ -62,13 +62,10 @@ int DrawServiceYearTotals(ReportFrame& frame, const store::CongregationDatabase&
   Canvas& c = frame.canvas();
   const StringTable& s = Strings();
   const auto lines = ServiceYearLines(db, kind, frame.env().options.surname_first);
-  PageFrame pf = frame.ListFrame();
-  const TextMetrics m = c.Metrics();
-  int lh = std::max(pf.dpi_y / 6, m.height + 2 * m.external_leading);
-  if (frame.env().options.grid) lh += lh / 20;
-  pf.line_height = std::max(lh, 1);
+  const TallTable table = TallTableFrame(frame);
+  const PageFrame& pf = table.frame;
   // Rows from line 4, the totals line two lines under the last.
-  const int rows_per_page = std::max(1, AnalysisLinesPerPage(frame) - 1);
+  const int rows_per_page = table.rows_per_page;
   const int people = static_cast<int>(lines.size());
   int pages = std::max(1, (people + rows_per_page - 1) / rows_per_page);
   const int on_last = people - (pages - 1) * rows_per_page;
