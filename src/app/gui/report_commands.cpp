@@ -28,6 +28,7 @@
 #include "reports/analysis_page.h"
 #include "reports/averages_report.h"
 #include "reports/emergency_forms.h"
+#include "reports/hours_report.h"
 #include "reports/phone_list.h"
 #include "reports/pioneer_hours_report.h"
 #include "reports/report_env.h"
@@ -201,6 +202,10 @@ void ReportCommands::BuildMenus() {
       QAction* a = menu->addAction(qt::Text(text));
       a->setData(reports::FindReportKind(kind)->command);
       connect(a, &QAction::triggered, this, [this, kind = kind] { ShowReport(kind); });
+      // The special category's report is offered only while its option is on.
+      if (kind == reports::kHoursSpecialCategory)
+        connect(menu, &QMenu::aboutToShow, this,
+                [this, a] { a->setVisible(settings_.special_category_enabled); });
     }
   }
 
