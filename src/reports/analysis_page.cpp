@@ -266,11 +266,10 @@ class AnalysisPainter {
     const int right = stops_.left + dpi_x_ * 7;
     c_.Rectangle({left, top, right, bottom}, 2);
     for (int y = top + lh_; y < bottom; y += lh_) c_.Line(left, y, right, y, 1);
-    const int b3 = BoxRight(stops_.c3) - dpi_x_ / 9;
-    for (int x :
-         {b3 - dpi_x_ / 20, stops_.c3, stops_.c4 - dpi_x_ / 10, BoxRight(stops_.c5) + dpi_x_ / 20,
-          stops_.c5 + dpi_x_ / 10, stops_.c6 - dpi_x_ / 10, stops_.c6 + dpi_x_ / 2 + dpi_x_ / 10,
-          stops_.c8 - dpi_x_ / 3 - dpi_x_ / 20})
+    // A rule just right of each right-aligned heading, and one before the marks.
+    const int gap = dpi_x_ / 20;
+    for (int x : {stops_.c2, stops_.c3 + gap, stops_.c4 + gap, stops_.c5 + gap, stops_.c6 + gap,
+                  stops_.c8 - dpi_x_ / 3 - gap})
       c_.Line(x, top, x, bottom, 1);
     grid_last_ = -1;
   }
