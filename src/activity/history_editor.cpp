@@ -6,6 +6,7 @@
 #include "activity/branch_totals.h"
 #include "activity/late_entry_list.h"
 #include "activity/report_sheet.h"
+#include "activity/status_rules.h"
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
 
@@ -96,8 +97,49 @@ std::string HoursWithQuarters(int hours, int quarters) {
 }
 
 HistoryEditor::HistoryEditor(store::Document& doc, int row)
-    : doc_(doc), row_(row), copy_(doc.db().row(row)), month_(LastBefore(doc.db())) {
+    : doc_(doc),
+      row_(row),
+      copy_(doc.db().row(row)),
+      month_(LastBefore(doc.db())),
+      oldest_(Oldest(doc.db())),
+      last_(month_) {
   Load();
+}
+
+HistoryEditor HistoryEditor::ForInactive(store::Document& doc, int row) {
+  HistoryEditor editor(doc, row);
+  if (editor.AnchorAtInactive(row)) editor.Load();
+  return editor;
+}
+
+bool HistoryEditor::AnchorAtInactive(int row) {
+  const store::PublisherRecord& p = doc_.db().row(row);
+  const int since_month = ChangeMonth(p.status_change());
+  if (!p.is(store::ListType::kInactive) || since_month < 1 || since_month > 12) return false;
+  const CalendarMonth since{since_month - 1, InactiveYear(p.status_copy()) - 2000};
+  // Never past the months the ReportMonth leaves open to editing.
+  if (since.counter() > LastBefore(doc_.db()).counter()) return false;
+  inactive_ = true;
+  last_ = since;
+  oldest_ = CalendarMonth::FromCounter(since.counter() - 23);
+  month_ = since;
+  return true;
+}
+
+bool HistoryEditor::Offered(CalendarMonth m) const {
+  return m.counter() >= oldest_.counter() && m.counter() <= last_.counter();
+}
+
+std::vector<int> HistoryEditor::Years() const {
+  const int y = 2000 + last_.year_byte;
+  return {y - 2, y - 1, y};
+}
+
+std::vector<int> HistoryEditor::Months(int year) const {
+  std::vector<int> months;
+  for (int m = 0; m < 12; ++m)
+    if (Offered({m, year - 2000})) months.push_back(m);
+  return months;
 }
 
 Status HistoryEditor::Choose(int year, int month_index) {
@@ -106,7 +148,7 @@ Status HistoryEditor::Choose(int year, int month_index) {
     return Message{
         str::kHistoryReportMonth,
         Strings().Format(str::kHistoryReportMonth, {MonthName(month_index), std::to_string(year)})};
-  if (!HistoryMonthOffered(doc_.db(), year, month_index))
+  if (month_index < 0 || month_index > 11 || !Offered({month_index, year - 2000}))
     return Message{str::kHistoryMonthNotOffered,
                    Strings().Format(str::kHistoryMonthNotOffered,
                                     {MonthName(month_index), std::to_string(year)})};
@@ -120,6 +162,8 @@ Status HistoryEditor::ChoosePerson(int row) {
   if (Result<bool> stored = Store(); !stored) return stored.error();
   row_ = row;
   copy_ = doc_.db().row(row);
+  // Each inactive record has the months before its own inactive month.
+  if (inactive_) (void)AnchorAtInactive(row);
   Load();
   return {};
 }
@@ -257,6 +301,12 @@ Result<bool> HistoryEditor::SetTotals(bool on) {
   if (!stored) return stored;
   bool written = *stored;
   if (on) {
+    // The congregation's totals keep the ReportMonth's window.
+    if (inactive_) {
+      inactive_ = false;
+      oldest_ = Oldest(doc_.db());
+      last_ = month_ = LastBefore(doc_.db());
+    }
     card_ = doc_.db().side.totals_card;
     totals_ = true;
     designation_ = Designation::kPublishers;
@@ -360,16 +410,15 @@ Status HistoryEditor::StoreTotals() {
 // --- advancing ---------------------------------------------------------------------
 
 Status HistoryEditor::NextMonth() {
-  const auto& db = doc_.db();
   CalendarMonth next = month_.Next();
-  if (next.counter() > LastBefore(db).counter()) next = Oldest(db);
+  if (next.counter() > last_.counter()) next = oldest_;
   return Choose(2000 + next.year_byte, next.month_index);
 }
 
 std::vector<int> HistoryEditor::ActiveRows() const {
   std::vector<int> rows;
-  for (const store::IndexEntry& e : doc_.db().status_list(store::ListType::kActive))
-    rows.push_back(e.row);
+  const auto list = inactive_ ? store::ListType::kInactive : store::ListType::kActive;
+  for (const store::IndexEntry& e : doc_.db().status_list(list)) rows.push_back(e.row);
   return rows;
 }
 

@@ -39,6 +39,15 @@ class HistoryEditor {
  public:
   // Publisher mode on `row`, the ReportMonth's year and the month before it.
   HistoryEditor(store::Document& doc, int row);
+  // Opened from a card of the inactive file: the months offered end with the
+  // month the publisher became inactive and the editor opens on it; the
+  // person list is the inactive file. An active record opens as usual.
+  static HistoryEditor ForInactive(store::Document& doc, int row);
+
+  // The four-digit years and the month indexes of a year this editor offers.
+  std::vector<int> Years() const;
+  std::vector<int> Months(int year) const;
+  bool inactive() const { return inactive_; }
 
   // --- choices ------------------------------------------------------------------
   int year() const { return 2000 + month_.year_byte; }
@@ -120,12 +129,17 @@ class HistoryEditor {
   std::uint16_t& Card(int row, int column);
   std::uint16_t CardAt(int row, int column) const;
   std::vector<int> ActiveRows() const;
+  bool Offered(CalendarMonth m) const;
+  bool AnchorAtInactive(int row);
 
   store::Document& doc_;
   int row_;
   store::PublisherRecord copy_;
   store::TotalsCard card_{};
   CalendarMonth month_;
+  // The months offered, oldest and last.
+  CalendarMonth oldest_, last_;
+  bool inactive_ = false;
   int pioneer_ = 0;
   bool late_ = false, less_than_hour_ = false, participated_ = false;
   std::string remark_;

@@ -20,6 +20,8 @@ class PrintJob {
   virtual void NewPage() = 0;
   // Sends the document; false when the printer refused it.
   virtual bool Finish() = 0;
+  // The paper's height in tenths of an inch (Letter unless told otherwise).
+  virtual int paper_height_tenths() const { return 110; }
 };
 
 class PrinterPort {

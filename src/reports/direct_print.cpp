@@ -1,12 +1,12 @@
 #include "reports/direct_print.h"
 
+#include "platform/string_ids.h"
 #include "platform/string_table.h"
 #include "reports/report_fonts.h"
 
 namespace ledra::reports {
 namespace {
 
-constexpr int kNoPrinter = 1234;
 constexpr int kPrintFailed = 25102;
 
 }  // namespace
@@ -20,7 +20,7 @@ void PageBreakCanvas::StartPage() {
 DirectPrintOutcome PrintDirect(PrinterPort& printers, Prompter& prompter,
                                const DirectPrintRequest& request, const PageDrawer& draw) {
   if (!printers.HasDefault()) {
-    prompter.Inform(Strings().Get(kNoPrinter));
+    prompter.Inform(Strings().Get(str::kPrinterMissing));
     return DirectPrintOutcome::kNoPrinter;
   }
   std::unique_ptr<PrintJob> job = printers.OpenDefault(request.document_name);

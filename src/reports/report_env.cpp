@@ -12,6 +12,9 @@ PageOptions PageOptionsFrom(const store::Settings& settings,
   o.surname_first = !db.sort_by_first_name;
   if (settings.special_category_enabled) o.special_category = settings.special_category;
   o.emergency_witness = settings.emergency_witness;
+  o.label_birth_caption = settings.birth_caption;
+  o.alternate_label = settings.alternate_label;
+  o.label_left_margin = settings.label_left_margin;
   return o;
 }
 

@@ -24,6 +24,10 @@ struct PageOptions {
   bool surname_first = true;
   std::string special_category;   // ANSI; empty while the option is off
   bool emergency_witness = true;  // "TJ? = Yes/No" in the emergency contact data
+  // Labels
+  bool label_birth_caption = true;
+  bool alternate_label = false;
+  int label_left_margin = 20;  // hundredths of an inch
 };
 
 struct ReportEnv {
@@ -38,6 +42,8 @@ struct ReportEnv {
   std::string language_code = "ptg";
   // The publishers chosen for a report drawn for some people only.
   std::vector<std::uint16_t> chosen_ids;
+  // The label of the first sheet to start at (1-20).
+  int first_label = 1;
 };
 
 // Where a report puts the date stamp's right end (inches from the page's

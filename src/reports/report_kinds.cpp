@@ -11,6 +11,7 @@
 #include "reports/hours_report.h"
 #include "reports/phone_list.h"
 #include "reports/pioneer_hours_report.h"
+#include "reports/publisher_labels.h"
 #include "reports/roster_lists.h"
 #include "reports/service_year_totals.h"
 #include "reports/statistics_page.h"
@@ -60,6 +61,7 @@ constexpr std::array kKinds = {
     ReportKindInfo{84, 32882, true, &DrawRosterList, 0, false, true},
     ReportKindInfo{90, 32859, false, &DrawRosterList},
     ReportKindInfo{91, 32860, true, &DrawRosterList},
+    ReportKindInfo{kLabelsKind, 32821, false, &DrawLabels},
     ReportKindInfo{kEmergencyFormBlank, 32867, false, &DrawEmergencyForms},
     ReportKindInfo{kEmergencyFormFilled, 0, false, &DrawEmergencyForms},
     ReportKindInfo{100, 32871, false, &DrawRosterList},
@@ -90,6 +92,7 @@ int TitleId(int kind) {
   if (kind >= 80 && kind <= 84) return str::kRosterContacts;
   if (kind >= 100 && kind <= 104) return str::kRosterPhonesEmail;
   if (kind >= 90 && kind <= 96) return str::kEmergencyTitle;
+  if (kind == kLabelsKind) return str::kLabelTitle;
   return str::kRosterSpecialNeeds;
 }
 

@@ -66,8 +66,13 @@ void Document::LoadSideFilesAfterPeople(LoadState&) {
 }
 
 void Document::LoadRemarksAndAttendance(LoadState& s) {
-  if (!s.meetings_converted)
-    ReadAttendance(db_, ReadDataFile(str::kFileAttendance).value_or(std::string{}));
+  if (!s.meetings_converted) {
+    const auto attendance = ReadDataFile(str::kFileAttendance);
+    ReadAttendance(db_, attendance.value_or(std::string{}));
+    // Only a file that exists but is empty keeps to one block; a folder
+    // without the file gets both, or the weekend meeting would never be saved.
+    if (!attendance) db_.side.attendance_file_was_empty = false;
+  }
   auto remarks = ReadDataFile(str::kFileRemarks);
   remark_file_ = remarks.value_or(std::string{});
   if (remarks && !read_only())

@@ -243,6 +243,19 @@ TEST_F(SideFilesTest, AppointmentsAreFilteredAtSave) {
             entry(101, 20, "") + entry(102, 3, "03012020") + entry(103, 5, "05052015"));
 }
 
+// A folder without the meeting file keeps both meetings; an empty file keeps
+// to the one block it had.
+TEST_F(SideFilesTest, AMissingMeetingFileGetsBothBlocksAnEmptyOneOnlyTheFirst) {
+  People();
+  auto doc = Open();
+  ASSERT_TRUE(doc->SaveAll().ok());
+  EXPECT_EQ(Read("meetin9.dat").size(), 2u * 672u);
+  WriteFixture(Path("meetin9.dat"), "");
+  auto again = Open();
+  ASSERT_TRUE(again->SaveAll().ok());
+  EXPECT_EQ(Read("meetin9.dat").size(), 672u);
+}
+
 TEST_F(SideFilesTest, AFolderWithEveryFileRoundTrips) {
   People();
   std::string remarks(48, '\0');

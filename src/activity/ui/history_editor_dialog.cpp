@@ -24,8 +24,11 @@ QString Ansi(const std::string& text) {
 }  // namespace
 
 HistoryEditorDialog::HistoryEditorDialog(store::Document& doc, int row, Prompter& prompter,
-                                         QWidget* parent)
-    : QDialog(parent), doc_(doc), prompter_(prompter), editor_(doc, row) {
+                                         QWidget* parent, bool inactive)
+    : QDialog(parent),
+      doc_(doc),
+      prompter_(prompter),
+      editor_(inactive ? HistoryEditor::ForInactive(doc, row) : HistoryEditor(doc, row)) {
   setWindowTitle(qt::Text(str::kHistoryCaption));
   auto* grid = new QGridLayout(this);
   people_ = new QComboBox(this);
@@ -172,7 +175,8 @@ void HistoryEditorDialog::FillPeople() {
       people_->addItem(qt::Text(id));
     people_->setCurrentIndex(static_cast<int>(editor_.designation()));
   } else {
-    for (const store::IndexEntry& e : db.status_list(store::ListType::kActive)) {
+    const auto list = editor_.inactive() ? store::ListType::kInactive : store::ListType::kActive;
+    for (const store::IndexEntry& e : db.status_list(list)) {
       rows_.push_back(e.row);
       people_->addItem(Ansi(db.DisplayName(e.row, !db.sort_by_first_name)));
       if (e.row == editor_.row()) people_->setCurrentIndex(people_->count() - 1);
@@ -184,7 +188,7 @@ void HistoryEditorDialog::FillPeople() {
 void HistoryEditorDialog::FillMonths() {
   filling_ = true;
   months_->clear();
-  for (int m : HistoryMonths(doc_.db(), years_->currentData().toInt())) {
+  for (int m : editor_.Months(years_->currentData().toInt())) {
     months_->addItem(Ansi(MonthName(m)), m);
     if (m == editor_.month_index()) months_->setCurrentIndex(months_->count() - 1);
   }
@@ -194,8 +198,8 @@ void HistoryEditorDialog::FillMonths() {
 void HistoryEditorDialog::Show() {
   filling_ = true;
   years_->clear();
-  for (int y : HistoryYears(doc_.db())) {
-    if (HistoryMonths(doc_.db(), y).empty()) continue;
+  for (int y : editor_.Years()) {
+    if (editor_.Months(y).empty()) continue;
     years_->addItem(QString::number(y), y);
     if (y == editor_.year()) years_->setCurrentIndex(years_->count() - 1);
   }

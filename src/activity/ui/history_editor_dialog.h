@@ -19,7 +19,10 @@ class HistoryEditorDialog : public QDialog {
   Q_OBJECT
 
  public:
-  HistoryEditorDialog(store::Document& doc, int row, Prompter& prompter, QWidget* parent = nullptr);
+  // With `inactive`, an inactive record opens on the months before it
+  // became inactive (a card of the inactive file).
+  HistoryEditorDialog(store::Document& doc, int row, Prompter& prompter, QWidget* parent = nullptr,
+                      bool inactive = false);
 
   HistoryEditor& editor() { return editor_; }
   QComboBox* people() const { return people_; }

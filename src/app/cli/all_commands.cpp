@@ -1,4 +1,6 @@
+#include "cli/attendance_command.h"
 #include "cli/backup_commands.h"
+#include "cli/card_commands.h"
 #include "cli/cli_command.h"
 #include "cli/demo_command.h"
 #include "cli/history_command.h"
@@ -34,6 +36,10 @@ std::vector<std::unique_ptr<CliCommand>> AllCommands() {
   commands.push_back(MakeYtdCommand());
   commands.push_back(MakeListCommand());
   commands.push_back(MakeHistoryCommand());
+  commands.push_back(MakeAttendanceCommand());
+  commands.push_back(MakeCardCommand());
+  commands.push_back(MakeCardsCommand());
+  commands.push_back(MakeLabelsCommand());
   return commands;
 }
 

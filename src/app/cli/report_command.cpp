@@ -8,11 +8,13 @@
 
 #include "activity/status_list.h"
 #include "cli/cli_document.h"
+#include "cli/pdf_file.h"
 #include "cli/status_list_args.h"
 #include "platform/codepage.h"
 #include "platform/prompter.h"
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
+#include "reports/attendance_record_page.h"
 #include "reports/recording_canvas.h"
 #include "reports/report_env.h"
 #include "reports/report_kinds.h"
@@ -34,6 +36,8 @@ PdfDocumentWriter& DocumentWriter() {
 
 // The value of `--kind` that prints a status list (`--list` names it).
 constexpr std::string_view kStatusKind = "status";
+// The value of `--kind` that prints the attendance record of the record dialog.
+constexpr std::string_view kAttendanceRecordKind = "attendance-record";
 
 class ReportCommand final : public CliCommand {
  public:
@@ -43,7 +47,8 @@ class ReportCommand final : public CliCommand {
   }
   void Configure(CLI::App& command) override {
     command.add_option("--kind", kind_,
-                       "Report kind, e.g. 50 for the phone list, or status for a status list");
+                       "Report kind, e.g. 50 for the phone list, status for a status list, or "
+                       "attendance-record");
     list_option_ = command
                        .add_option("--list", status_.kind,
                                    "Alone: print the report kinds with their titles; with --kind "
@@ -83,6 +88,7 @@ class ReportCommand final : public CliCommand {
     if (kind_ == kStatusKind) return RunStatusList(context);
     if (!status_.kind.empty() || status_.month || status_.period || status_.row)
       return Refuse(context, Strings().Format(str::kCliStatusOptionsOnly, {kind_}));
+    if (kind_ == kAttendanceRecordKind) return RunAttendanceRecord(context);
     const auto kind = NumberOption(context, "--kind", kind_, 0, std::numeric_limits<int>::max());
     const auto group = NumberOption(context, "--group", group_, 0, std::numeric_limits<int>::max());
     if (!kind || !group) return kExitRefused;
@@ -107,24 +113,19 @@ class ReportCommand final : public CliCommand {
     reports::ReportEnv env =
         reports::PrintedReportEnv(settings, ini, db, context.clock->Today(), dpi);
     // The chosen people, each one known.
-    for (std::size_t start = 0; !ids_.empty() && start <= ids_.size();) {
-      const std::size_t comma = std::min(ids_.find(',', start), ids_.size());
-      const std::string piece = ids_.substr(start, comma - start);
-      const auto id = ParseNumber(piece);
-      if (!id || *id < 1 || *id > 65535 || db.FindRow(static_cast<std::uint16_t>(*id)) == 0)
-        return Refuse(context, Strings().Format(str::kCliNoSuchPublisher,
-                                                {platform::Utf8ToAnsi(piece).text}));
-      env.chosen_ids.push_back(static_cast<std::uint16_t>(*id));
-      start = comma + 1;
+    if (!ids_.empty()) {
+      const auto ids = ParseIdList(context, ids_, db);
+      if (!ids) return kExitRefused;
+      env.chosen_ids = *ids;
     }
 
     if (!trace_.empty()) {
       reports::RecordingCanvas canvas(dpi, dpi);
       const auto pages = reports::DrawReport(canvas, env, db, kind_number_, group_number_);
-      return WriteTrace(context, pages.value_or(1), canvas);
+      return WriteTraceFile(context, trace_, pages.value_or(1), canvas);
     }
-    return WritePdf(context, static_cast<bool>(PdfWriter()),
-                    [&] { return PdfWriter()(env, db, kind_number_, group_number_, pdf_); });
+    return WritePdfFile(context, pdf_, static_cast<bool>(PdfWriter()),
+                        [&] { return PdfWriter()(env, db, kind_number_, group_number_, pdf_); });
   }
 
  private:
@@ -153,12 +154,37 @@ class ReportCommand final : public CliCommand {
 
     if (!trace_.empty()) {
       reports::RecordingCanvas canvas(dpi, dpi);
-      return WriteTrace(context, reports::DrawStatusList(canvas, env, printout), canvas);
+      return WriteTraceFile(context, trace_, reports::DrawStatusList(canvas, env, printout),
+                            canvas);
     }
     ScriptedPrompter silent;
-    return WritePdf(context, static_cast<bool>(DocumentWriter()), [&] {
+    return WritePdfFile(context, pdf_, static_cast<bool>(DocumentWriter()), [&] {
       return DocumentWriter()(pdf_, [&](PrinterPort& port) {
         return reports::PrintStatusLists(port, silent, env, {printout}) ==
+               reports::DirectPrintOutcome::kPrinted;
+      });
+    });
+  }
+
+  // `--kind attendance-record`: the page the attendance record dialog prints.
+  int RunAttendanceRecord(const CliContext& context) {
+    auto doc = OpenCliDocument(context, /*read_only=*/true, password_);
+    if (!doc) return doc.exit_code();
+    const store::CongregationDatabase& db = doc->document->db();
+    const auto ini = platform::IniFile::Load(store::SettingsPath(context.data_dir));
+    const store::Settings settings = store::ReadSettings(ini, db.language_code);
+    const reports::ReportEnv env =
+        reports::PrintedReportEnv(settings, ini, db, context.clock->Today(), dpi_number_);
+    const reports::AttendanceRecord record = reports::AttendanceRecordOf(db);
+    if (!trace_.empty()) {
+      reports::RecordingCanvas canvas(dpi_number_, dpi_number_);
+      reports::DrawAttendanceRecord(canvas, env, record);
+      return WriteTraceFile(context, trace_, 1, canvas);
+    }
+    ScriptedPrompter silent;
+    return WritePdfFile(context, pdf_, static_cast<bool>(DocumentWriter()), [&] {
+      return DocumentWriter()(pdf_, [&](PrinterPort& port) {
+        return reports::PrintAttendanceRecord(port, silent, env, record) ==
                reports::DirectPrintOutcome::kPrinted;
       });
     });
@@ -173,42 +199,6 @@ class ReportCommand final : public CliCommand {
                        {"title", platform::AnsiToUtf8(reports::ReportTitle(k.kind))},
                        {"per_group", k.per_group}});
     *context.out << nlohmann::ordered_json{{"kinds", kinds}}.dump(1) << '\n';
-    return kExitDone;
-  }
-
-  int WriteTrace(const CliContext& context, int pages,
-                 const reports::RecordingCanvas& canvas) const {
-    std::ofstream file(trace_, std::ios::binary);
-    file << "pages " << pages << '\n' << canvas.Trace();
-    if (!file.good()) {
-      PrintAnsi(*context.err,
-                Strings().Format(str::kCannotWriteFile, {platform::PathForMessage(trace_)}));
-      return kExitFailed;
-    }
-    return kExitDone;
-  }
-
-  // Writes the PDF file through `write`; a file that cannot be written is
-  // told in the program's words and, when it is new, not left behind.
-  int WritePdf(const CliContext& context, bool can_write,
-               const std::function<Status()>& write) const {
-    std::ostream& err = *context.err;
-    if (!can_write) {
-      PrintAnsi(err, Strings().Get(str::kCliNoPdf));
-      return kExitFailed;
-    }
-    // The drawing library's own words for a file it cannot create are not
-    // the user's: try the file first.
-    const bool existed = platform::FileExists(pdf_);
-    if (!std::ofstream(pdf_, std::ios::binary | std::ios::app)) {
-      PrintAnsi(err, Strings().Format(str::kCannotWriteFile, {platform::PathForMessage(pdf_)}));
-      return kExitFailed;
-    }
-    if (!write().ok()) {
-      if (!existed) (void)platform::DeleteFile(pdf_);
-      PrintAnsi(err, Strings().Format(str::kCannotWriteFile, {platform::PathForMessage(pdf_)}));
-      return kExitFailed;
-    }
     return kExitDone;
   }
 
@@ -238,6 +228,14 @@ void SetPdfReportWriter(PdfReportWriter writer) {
 
 void SetPdfDocumentWriter(PdfDocumentWriter writer) {
   DocumentWriter() = std::move(writer);
+}
+
+const PdfReportWriter& InstalledPdfReportWriter() {
+  return PdfWriter();
+}
+
+const PdfDocumentWriter& InstalledPdfDocumentWriter() {
+  return DocumentWriter();
 }
 
 std::unique_ptr<CliCommand> MakeReportCommand() {

@@ -26,6 +26,10 @@ using PdfDocumentWriter = std::function<Status(const std::filesystem::path& file
                                                const std::function<bool(PrinterPort&)>& print)>;
 void SetPdfDocumentWriter(PdfDocumentWriter writer);
 
+// The writers installed (empty in the build without Qt).
+const PdfReportWriter& InstalledPdfReportWriter();
+const PdfDocumentWriter& InstalledPdfDocumentWriter();
+
 std::unique_ptr<CliCommand> MakeReportCommand();
 
 }  // namespace ledra::cli

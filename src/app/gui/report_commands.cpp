@@ -24,6 +24,7 @@
 #include "platform/qt/report_output.h"
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
+#include "records/ui/pick_dialogs.h"
 #include "report_view.h"
 #include "reports/analysis_page.h"
 #include "reports/averages_report.h"
@@ -31,6 +32,7 @@
 #include "reports/hours_report.h"
 #include "reports/phone_list.h"
 #include "reports/pioneer_hours_report.h"
+#include "reports/publisher_labels.h"
 #include "reports/report_env.h"
 #include "reports/report_kinds.h"
 #include "reports/statistics_page.h"
@@ -44,7 +46,7 @@ constexpr int kPanelStatistics = 20812;
 constexpr int kPanelCongregationAnalysis = 20813, kPanelGroupAnalysis = 20814,
               kPanelSummary = 20815;
 constexpr int kPanelExit = 20821;
-constexpr int kNoPrinter = 1234;
+
 constexpr int kUseCloseButton = 20611;
 constexpr int kGroupLabel = 20904;
 constexpr int kMenuReports = 20704, kMenuView = 20705, kMenuFonts = 20706;
@@ -213,6 +215,13 @@ void ReportCommands::BuildMenus() {
   forms->setData(reports::FindReportKind(reports::kEmergencyFormBlank)->command);
   connect(forms, &QAction::triggered, this, [this] { ShowEmergencyForms(); });
 
+  QMenu* labels = reports_menu->addMenu(qt::Text(str::kLabelMenu));
+  QAction* all_labels = labels->addAction(qt::Text(str::kLabelAll));
+  all_labels->setData(reports::FindReportKind(reports::kLabelsKind)->command);
+  connect(all_labels, &QAction::triggered, this, [this] { ShowLabels(false); });
+  QAction* chosen_labels = labels->addAction(qt::Text(str::kLabelChosen));
+  connect(chosen_labels, &QAction::triggered, this, [this] { ShowLabels(true); });
+
   QMenu* analysis = reports_menu->addMenu(qt::Text(str::kMenuAnalysis));
   const std::pair<int, int> analysis_items[] = {
       {str::kCommandCongregationAnalysis, reports::kAnalysisCongregation},
@@ -332,26 +341,31 @@ void ReportCommands::ShowReport(int kind) {
 void ReportCommands::ShowEmergencyForms() {
   // The people to print a form for; none gives the blank form.
   const auto& db = document_.db();
-  QDialog dialog(&window_);
-  dialog.setWindowTitle(qt::Text(str::kFormChooser));
-  auto* layout = new QVBoxLayout(&dialog);
-  auto* list = new QListWidget(&dialog);
-  list->setSelectionMode(QAbstractItemView::MultiSelection);
-  std::vector<std::uint16_t> ids;
-  for (const store::IndexEntry& e : db.status_list(store::ListType::kActive)) {
-    list->addItem(qt::FromAnsi(db.DisplayName(e.row, !db.sort_by_first_name)));
-    ids.push_back(e.id);
-  }
-  layout->addWidget(list);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  layout->addWidget(buttons);
-  if (dialog.exec() != QDialog::Accepted) return;
+  const auto rows = records::ui::PickPublishers(db, records::ui::ActiveRows(db),
+                                                qt::Text(str::kFormChooser), &window_);
+  if (!rows) return;
   chosen_ids_.clear();
-  for (int i = 0; i < list->count(); ++i)
-    if (list->item(i)->isSelected()) chosen_ids_.push_back(ids[static_cast<std::size_t>(i)]);
+  for (int row : *rows) chosen_ids_.push_back(db.row(row).id());
   ShowReport(chosen_ids_.empty() ? reports::kEmergencyFormBlank : reports::kEmergencyFormFilled);
+}
+
+void ReportCommands::ShowLabels(bool chosen) {
+  const auto& db = document_.db();
+  chosen_ids_.clear();
+  first_label_ = 1;
+  if (chosen) {
+    const auto rows = records::ui::PickPublishers(db, records::ui::ActiveRows(db),
+                                                  qt::Text(str::kLabelChooser), &window_);
+    if (!rows || rows->empty()) return;
+    for (int row : *rows) chosen_ids_.push_back(db.row(row).id());
+    // A part sheet: which label to start at.
+    if (reports::AsksFirstLabel(static_cast<int>(rows->size()))) {
+      const auto first = records::ui::PickFirstLabel(&window_);
+      if (!first) return;
+      first_label_ = *first;
+    }
+  }
+  ShowReport(reports::kLabelsKind);
 }
 
 void ReportCommands::ShowPanel() {
@@ -375,6 +389,7 @@ reports::ReportEnv ReportCommands::Env(bool printed) const {
   env.today = clock_.Today();
   env.language_code = document_.db().language_code;
   env.chosen_ids = chosen_ids_;
+  env.first_label = first_label_;
   return env;
 }
 
@@ -387,7 +402,7 @@ int ReportCommands::Draw(Canvas& canvas, bool printed) {
 void ReportCommands::Print(bool preview) {
   if (!model_.CanPrint()) return;
   if (QPrinterInfo::availablePrinters().isEmpty() && !preview) {
-    prompter_.Inform(Strings().Get(kNoPrinter));
+    prompter_.Inform(Strings().Get(str::kPrinterMissing));
     return;
   }
   QPrinter printer(QPrinter::HighResolution);

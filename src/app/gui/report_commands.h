@@ -40,6 +40,8 @@ class ReportCommands : public QObject {
   void ShowPanel();
   // "Lista de contactos": asks for the people, then shows their forms.
   void ShowEmergencyForms();
+  // Labels of every active publisher, or of chosen ones from a chosen first label.
+  void ShowLabels(bool chosen);
   void Print(bool preview);
   // Writes the report shown to `file` (asked for when empty).
   void SaveAsPdf(QString file = {});
@@ -69,6 +71,7 @@ class ReportCommands : public QObject {
   QAction* pdf_ = nullptr;
   QAction* back_ = nullptr;
   std::vector<std::uint16_t> chosen_ids_;
+  int first_label_ = 1;
 };
 
 }  // namespace ledra::gui

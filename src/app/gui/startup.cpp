@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "action_panel.h"
+#include "attendance_commands.h"
+#include "card_commands.h"
 #include "document_menus.h"
 #include "main_window.h"
 #include "month_commands.h"
@@ -64,6 +66,13 @@ Startup::Outcome Startup::Start() {
   reports->panel()->SetCommand(str::kPanelEntries, [month] { month->OpenReportSheets(); });
   reports->panel()->SetCommand(str::kPanelGlance, [month] { month->ShowGlance(); });
   reports->panel()->SetCommand(str::kPanelHistory, [month] { month->EditHistory(); });
+  auto* cards = new CardCommands(*window_, *document_, settings_, prompter_);
+  reports->panel()->SetCommand(str::kPanelRecordCards, [cards] { cards->OpenCards(); });
+  auto* attendance = new AttendanceCommands(*window_, *document_, *menus, settings_, prompter_);
+  reports->panel()->SetCommand(str::kPanelAttendance,
+                               [attendance] { attendance->EnterAttendance(); });
+  reports->panel()->SetCommand(str::kPanelAttendanceRecord,
+                               [attendance] { attendance->ShowRecord(); });
   menus->on_refresh = [menus, reports, month](const QString& open_month) {
     reports->panel()->SetReturn(open_month, [menus] { menus->ReturnToOpenMonth(); });
     month->Refresh();

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_direct_print.h"
 
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -25,6 +26,9 @@ class QtPrintJob final : public PrintJob {
   Canvas& canvas() override { return *canvas_; }
   void NewPage() override { printer_->newPage(); }
   bool Finish() override { return painter_.end(); }
+  int paper_height_tenths() const override {
+    return static_cast<int>(printer_->pageLayout().fullRect(QPageLayout::Inch).height() * 10);
+  }
 
  private:
   std::unique_ptr<QPrinter> printer_;
