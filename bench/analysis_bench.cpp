@@ -17,19 +17,7 @@ namespace {
 
 using namespace ledra;
 
-const FixedClock kClock(Date{2026, 12, 8});
-
-store::Document& FullDocument() {
-  static ScriptedPrompter prompter;
-  static store::Document doc(bench::FullFolder(), kClock, prompter);
-  static const bool opened = [] {
-    store::OpenOptions options;
-    options.read_only = true;
-    return doc.Open(options) == store::OpenOutcome::kOpened;
-  }();
-  (void)opened;
-  return doc;
-}
+using bench::FullDocument;
 
 void BM_ComputeBranchTotals(benchmark::State& state) {
   store::CongregationDatabase& db = FullDocument().db();

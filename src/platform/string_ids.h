@@ -124,6 +124,7 @@ inline constexpr int kMenuFile = 20702;
 inline constexpr int kMenuOptions = 20701;
 inline constexpr int kMenuHelp = 20703;
 inline constexpr int kMenuView = 20705;
+inline constexpr int kMenuReports = 20704;
 inline constexpr int kCommandExit = 57665;
 inline constexpr int kCommandSave = 20700;
 inline constexpr int kPanelEntries = 20805;

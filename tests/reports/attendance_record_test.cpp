@@ -19,12 +19,12 @@
 #include "reports/recording_canvas.h"
 #include "reports/report_fixture.h"
 #include "support/cli_run.h"
+#include "support/golden.h"
 #include "support/temp_folder.h"
 
 namespace ledra::reports {
 namespace {
 
-const std::filesystem::path kGoldenFolder = LEDRA_GOLDEN_FOLDER;
 constexpr const char* kToday = "2026-03-10";  // the ReportMonth is February 2026
 
 // The report fixture with attendance typed in through ledra-cli.
@@ -202,15 +202,7 @@ TEST_F(AttendanceRecordTest, AttendanceRecordGoldenMatchesReference) {
   ASSERT_EQ(r.code, 0) << r.err;
   const std::string trace = platform::ReadFileIfPresent(out).value_or("");
   ASSERT_FALSE(trace.empty());
-  const std::filesystem::path reference = kGoldenFolder / "attendance_record.trace";
-  if (std::getenv("LEDRA_UPDATE_GOLDEN") != nullptr) {
-    WriteFixture(reference, trace);
-    GTEST_SKIP() << "reference written: " << reference;
-  }
-  const auto expected = platform::ReadFileIfPresent(reference);
-  ASSERT_TRUE(expected.has_value())
-      << "no reference " << reference << "; run with LEDRA_UPDATE_GOLDEN=1 to write it";
-  EXPECT_EQ(trace, *expected) << "the drawing of the attendance record changed";
+  test::ExpectGoldenTrace("attendance_record", trace);
 }
 
 TEST_F(AttendanceRecordTest, ThePdfHoldsTheTitleAndTheFigures) {

@@ -1,6 +1,6 @@
 // Golden traces of the record cards and the label sheet, drawn through
 // `ledra-cli card --trace` and `ledra-cli labels --trace` from the demo
-// congregation. Regenerate with LEDRA_UPDATE_GOLDEN=1 (see report_golden_test).
+// congregation.
 
 #include <gtest/gtest.h>
 
@@ -13,12 +13,11 @@
 #include "platform/prompter.h"
 #include "store/demo_congregation.h"
 #include "store/store_fixtures.h"
+#include "support/golden.h"
 #include "support/temp_folder.h"
 
 namespace ledra::reports {
 namespace {
-
-const std::filesystem::path kGoldenFolder = LEDRA_GOLDEN_FOLDER;
 
 class CardGolden : public ::testing::Test {
  protected:
@@ -43,15 +42,7 @@ class CardGolden : public ::testing::Test {
     return code == 0 ? o.str() : std::string();
   }
   static void Expect(const std::string& name, const std::string& trace) {
-    ASSERT_FALSE(trace.empty());
-    const std::filesystem::path reference = kGoldenFolder / (name + ".trace");
-    if (std::getenv("LEDRA_UPDATE_GOLDEN") != nullptr) {
-      WriteFixture(reference, trace);
-      GTEST_SKIP() << "reference written: " << reference;
-    }
-    const auto expected = platform::ReadFileIfPresent(reference);
-    ASSERT_TRUE(expected.has_value()) << "no reference " << reference;
-    EXPECT_EQ(trace, *expected) << "the drawing of " << name << " changed";
+    test::ExpectGoldenTrace(name, trace);
   }
 
   TempFolder root;

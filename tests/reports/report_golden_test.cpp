@@ -17,14 +17,11 @@
 #include "reports/report_fixture.h"
 #include "reports/report_kinds.h"
 #include "store/demo_congregation.h"
+#include "support/golden.h"
 #include "support/temp_folder.h"
 
 namespace ledra::reports {
 namespace {
-
-// Named by the build: __FILE__ is relative to the compiler's folder when
-// ccache rewrites paths, and ctest runs the tests from another one.
-const std::filesystem::path kGoldenFolder = LEDRA_GOLDEN_FOLDER;
 
 // `ledra-cli report --trace` of a kind drawn from a data folder.
 std::string TraceOf(const std::filesystem::path& data, const std::string& today, int kind,
@@ -45,18 +42,7 @@ std::string TraceOf(const std::filesystem::path& data, const std::string& today,
 }
 
 // Compares with tests/golden/<name>.trace, or writes it when asked to.
-void ExpectReference(const std::string& name, const std::string& trace) {
-  ASSERT_FALSE(trace.empty());
-  const std::filesystem::path reference = kGoldenFolder / (name + ".trace");
-  if (std::getenv("LEDRA_UPDATE_GOLDEN") != nullptr) {
-    WriteFixture(reference, trace);
-    GTEST_SKIP() << "reference written: " << reference;
-  }
-  const auto expected = platform::ReadFileIfPresent(reference);
-  ASSERT_TRUE(expected.has_value())
-      << "no reference " << reference << "; run with LEDRA_UPDATE_GOLDEN=1 to write it";
-  EXPECT_EQ(trace, *expected) << "the drawing of " << name << " changed";
-}
+using test::ExpectGoldenTrace;
 
 std::string Trace(int kind, int group) {
   TempFolder root;
@@ -71,7 +57,7 @@ class ReportGolden : public ::testing::TestWithParam<ReportKindInfo> {};
 TEST_P(ReportGolden, MatchesReference) {
   const ReportKindInfo info = GetParam();
   const int group = info.per_group ? 1 : 0;
-  ExpectReference("report_" + std::to_string(info.kind), Trace(info.kind, group));
+  ExpectGoldenTrace("report_" + std::to_string(info.kind), Trace(info.kind, group));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, ReportGolden,
@@ -94,7 +80,8 @@ class DemoGolden : public ::testing::TestWithParam<int> {};
 
 TEST_P(DemoGolden, MatchesReference) {
   const int kind = GetParam();
-  ExpectReference("demo_" + std::to_string(kind), DemoTrace(kind, kind == 2 || kind == 6 ? 2 : 0));
+  ExpectGoldenTrace("demo_" + std::to_string(kind),
+                    DemoTrace(kind, kind == 2 || kind == 6 ? 2 : 0));
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, DemoGolden,

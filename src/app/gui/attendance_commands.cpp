@@ -15,34 +15,12 @@
 #include "records/attendance_entry.h"
 #include "records/ui/attendance_dialogs.h"
 #include "reports/report_env.h"
+#include "window_lookups.h"
 
 namespace ledra::gui {
 namespace {
 
-constexpr int kMenuReports = 20704;
 constexpr int kPrinterlessDpi = 300;
-
-// The menu of that text the window already has, or a new one.
-QMenu* MenuNamed(QMenuBar* bar, int text_id) {
-  const QString title = qt::Text(text_id);
-  for (QAction* a : bar->actions())
-    if (a->menu() != nullptr && a->text() == title) return a->menu();
-  return bar->addMenu(title);
-}
-
-int ScreenDpi(bool x) {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen == nullptr) return 96;
-  return static_cast<int>((x ? screen->logicalDotsPerInchX() : screen->logicalDotsPerInchY()) +
-                          0.5);
-}
-
-// The default fonts follow the default printer's resolution, as the view's do.
-int DefaultPrinterDpi() {
-  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-  if (info.isNull()) return kPrinterlessDpi;
-  return QPrinter(info, QPrinter::HighResolution).resolution();
-}
 
 }  // namespace
 
@@ -55,13 +33,13 @@ AttendanceCommands::AttendanceCommands(MainWindow& window, store::Document& docu
       menus_(menus),
       settings_(settings),
       prompter_(prompter) {
-  QMenu* edit = MenuNamed(window_.menuBar(), str::kRecMenuEdit);
+  QMenu* edit = MenuNamed(window_.menuBar(), qt::Text(str::kRecMenuEdit));
   entry_ = edit->addAction(qt::Text(str::kPanelAttendance));
   connect(entry_, &QAction::triggered, this, &AttendanceCommands::EnterAttendance);
   // A past month can be chosen or left while the program runs.
   connect(edit, &QMenu::aboutToShow, this, &AttendanceCommands::Refresh);
-  record_ =
-      MenuNamed(window_.menuBar(), kMenuReports)->addAction(qt::Text(str::kAttendanceRecordMenu));
+  record_ = MenuNamed(window_.menuBar(), qt::Text(str::kMenuReports))
+                ->addAction(qt::Text(str::kAttendanceRecordMenu));
   connect(record_, &QAction::triggered, this, &AttendanceCommands::ShowRecord);
   Refresh();
 }
@@ -88,8 +66,9 @@ void AttendanceCommands::ShowRecord() {
 reports::ReportEnv AttendanceCommands::ScreenEnv() const {
   const platform::IniFile ini =
       platform::IniFile::Load(store::SettingsPath(document_.data_folder()));
-  reports::ReportEnv env = reports::PrintedReportEnv(
-      settings_, ini, document_.db(), document_.clock().Today(), DefaultPrinterDpi());
+  reports::ReportEnv env =
+      reports::PrintedReportEnv(settings_, ini, document_.db(), document_.clock().Today(),
+                                DefaultPrinterDpi().value_or(kPrinterlessDpi));
   env.printed = false;
   env.screen_dpi_x = ScreenDpi(true);
   env.screen_dpi_y = ScreenDpi(false);

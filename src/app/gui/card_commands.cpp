@@ -7,20 +7,9 @@
 #include "platform/qt/qt_text.h"
 #include "platform/string_ids.h"
 #include "records/ui/card_dialog.h"
+#include "window_lookups.h"
 
 namespace ledra::gui {
-namespace {
-
-constexpr int kMenuReports = 20704;
-
-QMenu* MenuNamed(QMenuBar* bar, const QString& title) {
-  for (QAction* a : bar->actions())
-    if (a->menu() != nullptr && a->text() == title) return a->menu();
-  return bar->addMenu(title);
-}
-
-}  // namespace
-
 CardCommands::CardCommands(MainWindow& window, store::Document& document, store::Settings& settings,
                            Prompter& prompter)
     : QObject(&window),
@@ -28,7 +17,7 @@ CardCommands::CardCommands(MainWindow& window, store::Document& document, store:
       document_(document),
       settings_(settings),
       prompter_(prompter) {
-  QMenu* reports = MenuNamed(window_.menuBar(), qt::Text(kMenuReports));
+  QMenu* reports = MenuNamed(window_.menuBar(), qt::Text(str::kMenuReports));
   QAction* cards = reports->addAction(qt::Text(str::kCardMenu));
   cards->setData(32771);
   connect(cards, &QAction::triggered, this, &CardCommands::OpenCards);

@@ -16,6 +16,7 @@
 #include "main_window.h"
 #include "platform/qt/qt_text.h"
 #include "platform/string_ids.h"
+#include "window_lookups.h"
 
 namespace ledra::gui {
 
@@ -31,11 +32,7 @@ MonthCommands::MonthCommands(MainWindow& window, store::Document& document, Docu
   late_->setEnabled(false);
   connect(late_, &QAction::triggered, this, &MonthCommands::DeleteLateReports);
   // The View menu the report half of the window made, or a new one.
-  QMenu* view = nullptr;
-  for (QAction* a : window_.menuBar()->actions()) {
-    if (a->menu() != nullptr && a->text() == qt::Text(str::kMenuView)) view = a->menu();
-  }
-  if (view == nullptr) view = window_.menuBar()->addMenu(qt::Text(str::kMenuView));
+  QMenu* view = MenuNamed(window_.menuBar(), qt::Text(str::kMenuView));
   QAction* glance = view->addAction(qt::Text(str::kCommandGlance));
   connect(glance, &QAction::triggered, this, &MonthCommands::ShowGlance);
   QAction* pioneers = view->addAction(qt::Text(str::kCommandPioneerHours));

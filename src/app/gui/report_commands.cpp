@@ -37,6 +37,7 @@
 #include "reports/report_kinds.h"
 #include "reports/statistics_page.h"
 #include "reports/ui/font_choice.h"
+#include "window_lookups.h"
 
 namespace ledra::gui {
 namespace {
@@ -49,33 +50,13 @@ constexpr int kPanelExit = 20821;
 
 constexpr int kUseCloseButton = 20611;
 constexpr int kGroupLabel = 20904;
-constexpr int kMenuReports = 20704, kMenuView = 20705, kMenuFonts = 20706;
+constexpr int kMenuFonts = 20706;
 constexpr int kCommandBack = 32787, kCommandHighResolution = 32813;
 constexpr int kResetTrueType = 20918;
 constexpr int kPhoneMenu = 25008, kPhoneAll = 25009, kPhoneGroup = 25010, kPhoneServants = 25011,
               kPhonePioneers = 25018;
 constexpr int kPrint = 25012, kPreview = 25013, kSavePdf = 25014, kPdfFilter = 25015,
               kGroupPrompt = 25016, kPdfFailed = 25017;
-
-QMenu* MenuNamed(QMenuBar* bar, const QString& title) {
-  for (QAction* a : bar->actions())
-    if (a->menu() != nullptr && a->text() == title) return a->menu();
-  return bar->addMenu(title);
-}
-
-int ScreenDpi(bool x) {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen == nullptr) return 96;
-  return static_cast<int>((x ? screen->logicalDotsPerInchX() : screen->logicalDotsPerInchY()) +
-                          0.5);
-}
-
-std::optional<int> DefaultPrinterDpi() {
-  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-  if (info.isNull()) return std::nullopt;
-  QPrinter printer(info, QPrinter::HighResolution);
-  return printer.resolution();
-}
 
 }  // namespace
 
@@ -144,7 +125,7 @@ void ReportCommands::BuildMenus() {
   connect(preview_, &QAction::triggered, this, [this] { Print(true); });
   connect(pdf_, &QAction::triggered, this, [this] { SaveAsPdf(); });
 
-  QMenu* reports_menu = MenuNamed(bar, qt::Text(kMenuReports));
+  QMenu* reports_menu = MenuNamed(bar, qt::Text(str::kMenuReports));
   QMenu* phones = reports_menu->addMenu(qt::Text(kPhoneMenu));
   const std::pair<int, int> phone_items[] = {{kPhoneAll, reports::kPhoneListAll},
                                              {kPhoneGroup, reports::kPhoneListGroup},
@@ -265,7 +246,7 @@ void ReportCommands::BuildMenus() {
   connect(pioneers, &QAction::triggered, this,
           [this] { ShowReport(reports::kPioneerHoursReport); });
 
-  QMenu* view_menu = MenuNamed(bar, qt::Text(kMenuView));
+  QMenu* view_menu = MenuNamed(bar, qt::Text(str::kMenuView));
   back_ = view_menu->addAction(qt::Text(kCommandBack));
   connect(back_, &QAction::triggered, this, &ReportCommands::ShowPanel);
 

@@ -15,19 +15,15 @@
 #include "platform/string_ids.h"
 #include "reports/report_env.h"
 #include "reports/status_list_printout.h"
+#include "window_lookups.h"
 
 namespace ledra::gui {
 namespace {
 
 using activity::StatusListKind;
 
-constexpr int kMenuView = 20705;
-
 QMenu* ViewMenu(QMenuBar* bar) {
-  const QString title = qt::Text(kMenuView);
-  for (QAction* a : bar->actions())
-    if (a->menu() != nullptr && a->text() == title) return a->menu();
-  return bar->addMenu(title);
+  return MenuNamed(bar, qt::Text(str::kMenuView));
 }
 
 // The resolution of the printer the lists go to; 300 when there is none.
