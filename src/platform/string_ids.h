@@ -796,4 +796,47 @@ inline constexpr int kAttendancePastMonth = 21721;
 inline constexpr int kCliAttendanceMonthAndYear = 21722;
 inline constexpr int kCliAttendanceWeeks = 21723;  // %1 option
 
+// Pioneer lists and the inactive, deleted and moved lists
+inline constexpr int kPanelAuxiliaryPioneers = 20807;
+inline constexpr int kPanelInactive = 20810;
+inline constexpr int kPanelMoved = 20811;
+inline constexpr int kPioneerListAuxiliary = 23400;
+inline constexpr int kPioneerListRegular = 23401;
+inline constexpr int kPioneerListSpecial = 23402;
+inline constexpr int kPioneerListAdd = 23403;
+inline constexpr int kPioneerListRemove = 23404;
+inline constexpr int kPioneerListMonthRefused = 23405;
+inline constexpr int kPioneerListNotOffered = 23406;
+inline constexpr int kPioneerListAuxiliaryMenu = 23407;
+inline constexpr int kPioneerListRegularMenu = 23408;
+inline constexpr int kPioneerListRequirement = 23409;
+inline constexpr int kInactiveListCaption = 23410;
+inline constexpr int kDeletedListCaption = 23411;
+inline constexpr int kDeletedListFrame = 23412;
+inline constexpr int kInactiveListMakeInactive = 23413;
+inline constexpr int kInactiveListReactivate = 23414;
+inline constexpr int kDeletedListRestore = 23415;
+inline constexpr int kListDeleteQuestion = 23416;
+inline constexpr int kListApagar = 23417;
+inline constexpr int kListEditar = 23418;
+inline constexpr int kInactiveMenu = 23419;
+inline constexpr int kDeletedMenu = 23420;
+inline constexpr int kMovedMenu = 23421;
+inline constexpr int kMovedCaption = 23422;
+inline constexpr int kMovedMove = 23423;
+inline constexpr int kMovedUndo = 23424;
+inline constexpr int kMovedUndoQuestion = 23425;
+inline constexpr int kVerbBecameInactive = 23426;
+inline constexpr int kVerbMovedAway = 23427;
+inline constexpr int kVerbCameBack = 23428;
+inline constexpr int kListTransferNotAllowed = 23429;
+inline constexpr int kListInactiveFull = 23430;
+inline constexpr int kListMovedFull = 23431;
+inline constexpr int kListTransferCheck = 23432;
+inline constexpr int kListDone = 23433;
+inline constexpr int kCliMoveTo = 23434;
+inline constexpr int kCliNeedsYes = 23435;
+inline constexpr int kCliBadMode = 23436;
+inline constexpr int kCliAddOrRemove = 23437;
+
 }  // namespace ledra::str

@@ -1,4 +1,5 @@
 #include "records/attendance_entry.h"
+#include "records/month_window.h"
 
 #include <algorithm>
 
@@ -16,7 +17,6 @@ constexpr std::size_t kRowBytes = 72;
 constexpr std::size_t kCountAt = 456;
 constexpr std::size_t kTotalAt = 528;
 constexpr std::size_t kAverageAt = 600;
-constexpr int kWindowMonths = 24;
 
 constexpr std::size_t At(std::size_t row, int slot) {
   return row + 2 * static_cast<std::size_t>(slot);
@@ -73,25 +73,6 @@ bool StoreWeeks(store::AttendanceBlock& block, int slot, const AttendanceWeeks& 
   block.set_u16(At(kTotalAt, slot), static_cast<std::uint16_t>(f.total));
   block.set_u16(At(kAverageAt, slot), static_cast<std::uint16_t>(f.average));
   return true;
-}
-
-std::vector<int> AttendanceYears(const store::CongregationDatabase& db) {
-  const int y = 2000 + db.month().report_year;
-  return {y - 2, y - 1, y};
-}
-
-std::vector<int> AttendanceMonths(const store::CongregationDatabase& db, int year) {
-  std::vector<int> months;
-  for (int m = 0; m < 12; ++m)
-    if (AttendanceMonthOffered(db, year, m)) months.push_back(m);
-  return months;
-}
-
-bool AttendanceMonthOffered(const store::CongregationDatabase& db, int year, int month_index) {
-  if (month_index < 0 || month_index > 11) return false;
-  const int counter = store::MonthCounter(year - 2000, month_index);
-  const int last = ReportMonthOf(db).counter();
-  return counter <= last && counter > last - kWindowMonths;
 }
 
 Message AttendanceMonthRefused(const store::CongregationDatabase& db, int year, int month_index) {
@@ -217,7 +198,7 @@ Result<bool> AttendanceEntry::Store() {
 }
 
 Status AttendanceEntry::Choose(int year, int month_index) {
-  if (!AttendanceMonthOffered(doc_.db(), year, month_index))
+  if (!WindowMonthOffered(doc_.db(), year, month_index))
     return AttendanceMonthRefused(doc_.db(), year, month_index);
   if (const Result<bool> stored = Store(); !stored) return stored.error();
   year_ = year;
@@ -231,7 +212,7 @@ Status AttendanceEntry::ChooseMonth(int month_index) {
 }
 
 Status AttendanceEntry::ChooseYear(int year) {
-  const std::vector<int> offered = AttendanceMonths(doc_.db(), year);
+  const std::vector<int> offered = WindowMonths(doc_.db(), year);
   if (offered.empty()) return AttendanceMonthRefused(doc_.db(), year, month_index_);
   int month = month_index_;
   if (std::find(offered.begin(), offered.end(), month) == offered.end())

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/result.h"
+#include "records/month_window.h"
 #include "store/document.h"
 #include "store/side_tables.h"
 
@@ -41,12 +42,7 @@ AttendanceFigures StoredFigures(const store::AttendanceBlock& block, int slot);
 // the weeks are those stored (their figures then stay as they are too).
 bool StoreWeeks(store::AttendanceBlock& block, int slot, const AttendanceWeeks& weeks);
 
-// The months offered: the 24 months that end with the ReportMonth. The years
-// are four-digit: the ReportMonth's year - 2, - 1 and itself.
-std::vector<int> AttendanceYears(const store::CongregationDatabase& db);
-std::vector<int> AttendanceMonths(const store::CongregationDatabase& db, int year);
-bool AttendanceMonthOffered(const store::CongregationDatabase& db, int year, int month_index);
-// A month outside the window, in the user's words.
+// A month outside the 24 months offered (month_window.h), in the user's words.
 Message AttendanceMonthRefused(const store::CongregationDatabase& db, int year, int month_index);
 
 // The command is not offered while a past month is viewed (nor on a folder
@@ -67,8 +63,8 @@ class AttendanceEntry {
   int year() const { return year_; }  // four-digit
   int month_index() const { return month_index_; }
   int slot() const;
-  std::vector<int> years() const { return AttendanceYears(doc_.db()); }
-  std::vector<int> months() const { return AttendanceMonths(doc_.db(), year_); }
+  std::vector<int> years() const { return WindowYears(doc_.db()); }
+  std::vector<int> months() const { return WindowMonths(doc_.db(), year_); }
   // "26" for 2026, as the year list shows it.
   static std::string YearText(int year);
   // "Assistência às Reuniões  - Março - 2026".

@@ -180,7 +180,7 @@ AttendanceRecord AttendanceRecordOf(const store::CongregationDatabase& db) {
         const int month = MonthOfRow(r);
         const int calendar_year = month >= kSeptember ? year.service_year - 1 : year.service_year;
         // A slot outside the window still holds the month two years earlier.
-        if (!records::AttendanceMonthOffered(db, calendar_year, month)) continue;
+        if (!records::WindowMonthOffered(db, calendar_year, month)) continue;
         const records::AttendanceFigures f =
             records::StoredFigures(block, store::MonthSlot(month, calendar_year - 2000));
         if (f.count != 0 || f.total != 0) year.months[static_cast<std::size_t>(r)] = f;

@@ -87,18 +87,18 @@ class AttendanceEntryTest : public RecordsTest {
 
 TEST_F(AttendanceEntryTest, OffersTheTwentyFourMonthsEndingWithTheReportMonth) {
   const auto& db = doc.db();
-  EXPECT_EQ(AttendanceYears(db), (std::vector<int>{2023, 2024, 2025}));
-  EXPECT_EQ(AttendanceMonths(db, 2025).size(), 12u);
-  EXPECT_EQ(AttendanceMonths(db, 2024).size(), 12u);
-  EXPECT_TRUE(AttendanceMonths(db, 2023).empty());  // nothing after December
-  EXPECT_TRUE(AttendanceMonths(db, 2026).empty());
+  EXPECT_EQ(WindowYears(db), (std::vector<int>{2023, 2024, 2025}));
+  EXPECT_EQ(WindowMonths(db, 2025).size(), 12u);
+  EXPECT_EQ(WindowMonths(db, 2024).size(), 12u);
+  EXPECT_TRUE(WindowMonths(db, 2023).empty());  // nothing after December
+  EXPECT_TRUE(WindowMonths(db, 2026).empty());
 
   doc.db().SetToday(2026, 4, 10);  // the ReportMonth is March 2026
-  EXPECT_EQ(AttendanceMonths(db, 2026), (std::vector<int>{0, 1, 2}));
-  EXPECT_EQ(AttendanceMonths(db, 2024), (std::vector<int>{3, 4, 5, 6, 7, 8, 9, 10, 11}));
-  EXPECT_FALSE(AttendanceMonthOffered(db, 2024, 2));
-  EXPECT_FALSE(AttendanceMonthOffered(db, 2026, 3));
-  EXPECT_FALSE(AttendanceMonthOffered(db, 2025, 12));
+  EXPECT_EQ(WindowMonths(db, 2026), (std::vector<int>{0, 1, 2}));
+  EXPECT_EQ(WindowMonths(db, 2024), (std::vector<int>{3, 4, 5, 6, 7, 8, 9, 10, 11}));
+  EXPECT_FALSE(WindowMonthOffered(db, 2024, 2));
+  EXPECT_FALSE(WindowMonthOffered(db, 2026, 3));
+  EXPECT_FALSE(WindowMonthOffered(db, 2025, 12));
   EXPECT_EQ(AttendanceEntry::YearText(2024), "24");
   EXPECT_EQ(AttendanceEntry::YearText(2005), "05");
 }

@@ -5,6 +5,7 @@
 #include "cli/demo_command.h"
 #include "cli/history_command.h"
 #include "cli/list_command.h"
+#include "cli/list_transfer_commands.h"
 #include "cli/month_commands.h"
 #include "cli/pioneer_command.h"
 #include "cli/report_command.h"
@@ -40,6 +41,9 @@ std::vector<std::unique_ptr<CliCommand>> AllCommands() {
   commands.push_back(MakeCardCommand());
   commands.push_back(MakeCardsCommand());
   commands.push_back(MakeLabelsCommand());
+  commands.push_back(MakePioneersCommand());
+  commands.push_back(MakeMoveCommand());
+  commands.push_back(MakeDeleteCommand());
   return commands;
 }
 

@@ -276,6 +276,10 @@ class StreamSink final : public JsonSink {
 
 }  // namespace
 
+ordered_json PersonJson(const store::CongregationDatabase& db, int row) {
+  return Person(db, row);
+}
+
 ordered_json DatabaseToJson(const store::Document& document) {
   TreeSink sink;
   EmitDatabase(document, sink);

@@ -8,6 +8,10 @@
 
 namespace ledra::cli {
 
+// One record of the table as the dump shows it: what the commands that
+// change people print.
+nlohmann::ordered_json PersonJson(const store::CongregationDatabase& db, int row);
+
 // The whole database as one tree (small folders, tests).
 nlohmann::ordered_json DatabaseToJson(const store::Document& document);
 

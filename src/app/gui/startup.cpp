@@ -6,6 +6,7 @@
 #include "attendance_commands.h"
 #include "card_commands.h"
 #include "document_menus.h"
+#include "list_commands.h"
 #include "main_window.h"
 #include "month_commands.h"
 #include "platform/data_folder.h"
@@ -68,6 +69,12 @@ Startup::Outcome Startup::Start() {
   reports->panel()->SetCommand(str::kPanelHistory, [month] { month->EditHistory(); });
   auto* cards = new CardCommands(*window_, *document_, settings_, prompter_);
   reports->panel()->SetCommand(str::kPanelRecordCards, [cards] { cards->OpenCards(); });
+  auto* lists = new ListCommands(*window_, *document_, *menus, settings_, prompter_);
+  reports->panel()->SetCommand(str::kPanelAuxiliaryPioneers,
+                               [lists] { lists->OpenPioneers(records::PioneerMode::kAuxiliary); });
+  reports->panel()->SetCommand(str::kPanelInactive,
+                               [lists] { lists->OpenInactive(records::InactiveMode::kInactive); });
+  reports->panel()->SetCommand(str::kPanelMoved, [lists] { lists->OpenMoved(); });
   auto* attendance = new AttendanceCommands(*window_, *document_, *menus, settings_, prompter_);
   reports->panel()->SetCommand(str::kPanelAttendance,
                                [attendance] { attendance->EnterAttendance(); });

@@ -205,7 +205,7 @@ void DeletionDialogUi::accept() {
 
 // --- month chooser -----------------------------------------------------------------
 
-int ChooseMonth(const MonthChooser& chooser, QWidget* parent) {
+int ChooseMonth(const MonthChooser& chooser, QWidget* parent, bool* transfer) {
   QDialog d(parent);
   d.setWindowTitle(qt::Text(str::kRecChooseMonthTitle));
   auto* layout = new QVBoxLayout(&d);
@@ -214,8 +214,14 @@ int ChooseMonth(const MonthChooser& chooser, QWidget* parent) {
   for (const auto& m : chooser.months()) list->addItem(qt::FromAnsi(m));
   list->setCurrentIndex(chooser.month - 1);
   layout->addWidget(list);
+  QCheckBox* transferred = nullptr;
+  if (transfer != nullptr) {
+    transferred = new QCheckBox(qt::Text(str::kListTransferCheck), &d);
+    layout->addWidget(transferred);
+  }
   layout->addWidget(OkCancel(&d));
   if (d.exec() != QDialog::Accepted) return 0;
+  if (transfer != nullptr) *transfer = transferred->isChecked();
   return list->currentIndex() + 1;
 }
 

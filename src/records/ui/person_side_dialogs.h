@@ -77,6 +77,7 @@ class DeletionDialogUi : public QDialog {
 };
 
 // The month chooser: 1-12, or 0 when cancelled.
-int ChooseMonth(const MonthChooser& chooser, QWidget* parent);
+// With `transfer`, a box asks whether it was a transfer from another congregation.
+int ChooseMonth(const MonthChooser& chooser, QWidget* parent, bool* transfer = nullptr);
 
 }  // namespace ledra::records::ui
