@@ -839,4 +839,15 @@ inline constexpr int kCliNeedsYes = 23435;
 inline constexpr int kCliBadMode = 23436;
 inline constexpr int kCliAddOrRemove = 23437;
 
+// Publisher list in XML
+inline constexpr int kCliXmlList = 23450;
+inline constexpr int kCliXmlNotInList = 23451;
+inline constexpr int kCliXmlNobody = 23452;
+inline constexpr int kXmlCreated = 23453;
+inline constexpr int kXmlInvalid = 23454;
+inline constexpr int kXmlStudentsLabel = 23455;
+inline constexpr int kCliXmlDuplicates = 23456;
+inline constexpr int kCliXmlIdsOrAll = 23457;
+inline constexpr int kXmlTooMany = 23458;
+
 }  // namespace ledra::str

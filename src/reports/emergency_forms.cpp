@@ -27,12 +27,12 @@ EmergencyForm EmergencyFormFor(const store::CongregationDatabase& db, int row, b
   const store::PublisherRecord& p = db.row(row);
   EmergencyForm form{db.DisplayName(row, surname_first), {}, Fields()};
   std::vector<std::string> members;
-  std::string needs = NeedOf(db, p);
+  std::string needs = store::NeedOf(db, p);
   if (p.id() != 0) {
     for (int r = 1; r < db.count(); ++r) {
       if (r == row || db.row(r).household() != p.id()) continue;
       members.push_back(db.DisplayName(r, surname_first));
-      const std::string need = NeedOf(db, db.row(r));
+      const std::string need = store::NeedOf(db, db.row(r));
       if (!need.empty()) needs += (needs.empty() ? "" : "; ") + need;
     }
   }

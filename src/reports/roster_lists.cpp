@@ -6,6 +6,7 @@
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
 #include "reports/list_grid.h"
+#include "store/person_side_records.h"
 
 namespace ledra::reports {
 namespace {
@@ -41,18 +42,8 @@ const std::array<RosterFamily, 5>& Families() {
 }  // namespace
 
 std::string EmailOf(const store::CongregationDatabase& db, const store::PublisherRecord& p) {
-  const std::size_t at = p.extension_index();
-  const auto& extensions = db.side.extensions;
-  if (at == 0 || at >= extensions.size() || extensions[at].id() != p.id()) return {};
-  return extensions[at].email();
-}
-
-std::string NeedOf(const store::CongregationDatabase& db, const store::PublisherRecord& p) {
-  const std::uint16_t key = p.specneed_key();
-  if (key == 0) return {};
-  for (std::size_t i = 0; i < db.side.needs.size(); ++i)
-    if (i < db.side.need_keys.size() && db.side.need_keys[i] == key) return db.side.needs[i].need();
-  return {};
+  const store::ExtensionRecord* extension = store::ExtensionOf(db, p);
+  return extension != nullptr ? extension->email() : std::string();
 }
 
 const store::EmergencyContact* EmergencyContactOf(const store::CongregationDatabase& db,
@@ -90,7 +81,7 @@ std::vector<RosterLine> EmergencyBlock(const store::CongregationDatabase& db, in
                      {kHomeStop, p.Text(store::field::kPhone), HAlign::kRight},
                      {kMobileStop, p.Text(store::field::kPhone2), HAlign::kRight},
                      {kWorkStop, p.Text(store::field::kPhone3), HAlign::kRight}});
-    const std::string need = NeedOf(db, p);
+    const std::string need = store::NeedOf(db, p);
     if (!need.empty()) needs += (needs.empty() ? "" : "; ") + need;
   }
   if (const store::EmergencyContact* found = EmergencyContactOf(db, head)) {
@@ -176,7 +167,7 @@ std::vector<RosterLine> RosterBlock(const store::CongregationDatabase& db, int k
                {kWorkStop, work, HAlign::kRight},
                {kEmailStop, EmailOf(db, p)}}};
     default: {
-      const std::string need = NeedOf(db, p);
+      const std::string need = store::NeedOf(db, p);
       if (need.empty()) return {};
       return {{{0, name}, {kSecondColumn, need}}};
     }

@@ -10,6 +10,7 @@
 #include "reports/report_frame.h"
 #include "reports/roster_selection.h"
 #include "store/congregation_database.h"
+#include "store/person_side_records.h"
 #include "store/side_tables.h"
 
 namespace ledra::reports {
@@ -42,9 +43,8 @@ struct RosterOptions {
 std::vector<RosterLine> RosterBlock(const store::CongregationDatabase& db, int kind, int row,
                                     const RosterOptions& options);
 
-// A person's e-mail and special-needs text ("" when none).
+// A person's e-mail ("" when none); the special-needs text is store::NeedOf.
 std::string EmailOf(const store::CongregationDatabase& db, const store::PublisherRecord& p);
-std::string NeedOf(const store::CongregationDatabase& db, const store::PublisherRecord& p);
 // The third person to call, null when none is kept.
 const store::EmergencyContact* EmergencyContactOf(const store::CongregationDatabase& db,
                                                   const store::PublisherRecord& p);

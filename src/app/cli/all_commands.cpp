@@ -13,6 +13,7 @@
 #include "cli/store_commands.h"
 #include "cli/strings_command.h"
 #include "cli/totals_commands.h"
+#include "cli/xml_commands.h"
 
 namespace ledra::cli {
 
@@ -44,6 +45,7 @@ std::vector<std::unique_ptr<CliCommand>> AllCommands() {
   commands.push_back(MakePioneersCommand());
   commands.push_back(MakeMoveCommand());
   commands.push_back(MakeDeleteCommand());
+  commands.push_back(MakeXmlCommand());
   return commands;
 }
 
