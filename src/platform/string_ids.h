@@ -849,5 +849,13 @@ inline constexpr int kXmlStudentsLabel = 23455;
 inline constexpr int kCliXmlDuplicates = 23456;
 inline constexpr int kCliXmlIdsOrAll = 23457;
 inline constexpr int kXmlTooMany = 23458;
+inline constexpr int kXmlExportMenu = 23459;
+inline constexpr int kXmlImportMenu = 23460;
+inline constexpr int kXmlEveryGroup = 23461;
+inline constexpr int kXmlBackupQuestion = 23462;
+inline constexpr int kXmlImportTitle = 23463;
+inline constexpr int kXmlUpdateExisting = 23464;
+inline constexpr int kXmlCreateNew = 23465;
+inline constexpr int kXmlDuplicates = 23466;
 
 }  // namespace ledra::str

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "backup/ui/backup_dialog.h"
+#include "interchange/ui/publist_dialogs.h"
 #include "main_window.h"
 #include "platform/qt/qt_text.h"
 #include "platform/string_ids.h"
@@ -41,6 +42,19 @@ DocumentMenus::DocumentMenus(MainWindow& window, store::Document& document,
   });
   connect(restore, &QAction::triggered, this, [this] {
     if (backup::ui::RunRestoreCommand(document_, clock_, prompter_, &window_)) RebuildPastMonths();
+    Refresh();
+  });
+  QAction* xml_export = new QAction(qt::Text(str::kXmlExportMenu), this);
+  QAction* xml_import = new QAction(qt::Text(str::kXmlImportMenu), this);
+  window_.file_menu()->insertAction(window_.exit_action(), xml_export);
+  window_.file_menu()->insertAction(window_.exit_action(), xml_import);
+  window_.file_menu()->insertSeparator(window_.exit_action());
+  connect(xml_export, &QAction::triggered, this,
+          [this] { interchange::ui::RunXmlExport(document_, clock_, prompter_, &window_); });
+  connect(xml_import, &QAction::triggered, this, [this] {
+    if (interchange::ui::RunXmlImport(document_, clock_, prompter_, &window_)) {
+      if (QWidget* view = window_.centralWidget()) view->update();
+    }
     Refresh();
   });
 
