@@ -858,4 +858,42 @@ inline constexpr int kXmlUpdateExisting = 23464;
 inline constexpr int kXmlCreateNew = 23465;
 inline constexpr int kXmlDuplicates = 23466;
 
+// Field service groups, Bible students and the circuit overseer.
+inline constexpr int kPanelFieldGroups = 20809;  // also the menu text
+inline constexpr int kFieldGroupListTitle = 21850;
+inline constexpr int kFieldGroupNumberMark = 21851;  // "N°"
+inline constexpr int kFieldGroupNotOnFile = 21852;
+inline constexpr int kFieldGroupEditButton = 21853;  // %1 group name
+inline constexpr int kFieldGroupOverseer = 21854;
+inline constexpr int kFieldGroupAssistant = 21406;
+inline constexpr int kFieldGroupPlace = 21855;
+inline constexpr int kFieldGroupDay = 26093;
+inline constexpr int kFieldGroupTime = 21856;
+inline constexpr int kFieldGroupOptionalName = 21857;
+inline constexpr int kFieldGroupAssigned = 21858;
+inline constexpr int kFieldGroupMembers = 21859;     // %1 group name
+inline constexpr int kFieldGroupUnassigned = 21411;
+inline constexpr int kFieldGroupMoveTo = 21860;      // %1 group name
+inline constexpr int kFieldGroupMoveOut = 21861;     // %1 group name
+inline constexpr int kStudentsMenu = 21862;
+inline constexpr int kStudentEditorTitle = 21863;
+inline constexpr int kStudentPickConductor = 21864;
+inline constexpr int kStudentConductor = 21865;
+inline constexpr int kStudentDropConductor = 21866;
+inline constexpr int kOverseerTitle = 21867;
+inline constexpr int kStudentAdd = 21868;
+inline constexpr int kStudentMakePublisher = 21869;
+inline constexpr int kOverseerPhone = 21870;
+inline constexpr int kOverseerOtherPhone = 21871;
+inline constexpr int kCliNoSuchFieldGroup = 21872;  // %1 number
+inline constexpr int kCliNoSuchWeekday = 21873;     // %1 number
+inline constexpr int kCliTextTooLong = 21874;       // %1 option, %2 limit
+inline constexpr int kCliNoSuchStudent = 21875;     // %1 id
+inline constexpr int kStudentSurnameTooShort = 21876;
+inline constexpr int kCliStudentNames = 21877;
+inline constexpr int kCliStudentId = 21878;
+inline constexpr int kCliStudentExists = 21879;  // %1 name
+inline constexpr int kFieldGroupNone = 21880;
+inline constexpr int kStudentDeleteQuestion = 23416;  // %1 name
+
 }  // namespace ledra::str

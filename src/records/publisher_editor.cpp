@@ -5,6 +5,7 @@
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
 #include "records/appointment_entries.h"
+#include "records/bible_students.h"
 #include "records/group_choice.h"
 #include "records/household.h"
 #include "store/month_slot.h"
@@ -26,8 +27,8 @@ bool AutoCapitalises(bool auto_cap_setting, std::string_view code) {
 }
 
 PublisherEditor::PublisherEditor(store::Document& doc, const store::Settings& settings,
-                                 Prompter& prompter, EditorMode mode, int row)
-    : doc_(doc), settings_(settings), prompter_(prompter), mode_(mode) {
+                                 Prompter& prompter, EditorMode mode, int row, EditorKind kind)
+    : doc_(doc), settings_(settings), prompter_(prompter), mode_(mode), kind_(kind) {
   if (mode == EditorMode::kAdd)
     LoadNew();
   else
@@ -45,7 +46,8 @@ YearRange PublisherEditor::years() const {
 
 void PublisherEditor::LoadNew() {
   working_ = store::PublisherRecord{};
-  working_.set_id(doc_.db().NewId(store::kFirstPersonId));
+  working_.set_id(doc_.db().NewId(student() ? kFirstStudentId : store::kFirstPersonId));
+  if (student()) working_.set_list_type(store::ListType::kNonPublisher);
   working_.set_special_ministry_bits(store::kSpecialMinistryValid);
   working_.SetU8(180, 'O');
   working_.SetText(store::field::kBapdate, std::string(8, ' '));
@@ -215,6 +217,18 @@ void PublisherEditor::ApplyPrivilegeTicks(const std::array<bool, 7>& t) {
 
 int PublisherEditor::row() const {
   return doc_.db().FindRow(id());
+}
+
+std::uint16_t PublisherEditor::conductor() const {
+  return ConductorOf(working_);
+}
+
+void PublisherEditor::SetConductor(std::uint16_t id) {
+  SetConductorOf(working_, id);
+}
+
+std::string PublisherEditor::conductor_text() const {
+  return ConductorLine(doc_.db(), conductor());
 }
 
 }  // namespace ledra::records

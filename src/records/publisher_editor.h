@@ -18,6 +18,8 @@
 namespace ledra::records {
 
 enum class EditorMode { kAdd, kEdit };
+// A Bible student is kept in a reduced form of the same editor.
+enum class EditorKind { kPublisher, kStudent };
 
 enum class SaveResult {
   kNotSaved,  // empty surname, cancelled status, or a refused text
@@ -35,9 +37,10 @@ class PublisherEditor {
  public:
   // Opens on `row` (edit), or on a zeroed record with a fresh id (add).
   PublisherEditor(store::Document& doc, const store::Settings& settings, Prompter& prompter,
-                  EditorMode mode, int row = 0);
+                  EditorMode mode, int row = 0, EditorKind kind = EditorKind::kPublisher);
 
   EditorMode mode() const { return mode_; }
+  bool student() const { return kind_ == EditorKind::kStudent; }
   const PublisherForm& form() const { return form_; }
   PublisherForm& mutable_form() { return form_; }
   const store::PublisherRecord& working() const { return working_; }
@@ -56,18 +59,18 @@ class PublisherEditor {
   void Tick(Box box, bool on);
 
   // --- what the dialog shows ---
-  bool delete_visible() const { return mode_ == EditorMode::kEdit; }
-  bool walk_visible() const { return mode_ == EditorMode::kEdit; }
+  bool delete_visible() const { return mode_ == EditorMode::kEdit && !student(); }
+  bool walk_visible() const { return mode_ == EditorMode::kEdit && !student(); }
   bool head_box_enabled() const;
   // Empty when the household button is hidden.
   std::string household_button_text() const;
   // The head of the household this person heads or belongs to; 0 when none.
   std::uint16_t household_head() const;
   std::string group_button_text() const;
-  bool consent_dates_visible() const { return form_.consent; }
-  bool special_servant_visible() const { return special_servant_shown_; }
-  bool field_missionary_visible() const { return field_missionary_shown_; }
-  bool special_category_visible() const { return settings_.special_category_enabled; }
+  bool consent_dates_visible() const { return form_.consent && !student(); }
+  bool special_servant_visible() const { return special_servant_shown_ && !student(); }
+  bool field_missionary_visible() const { return field_missionary_shown_ && !student(); }
+  bool special_category_visible() const { return settings_.special_category_enabled && !student(); }
   std::string special_category_caption() const { return settings_.special_category; }
   // The years of the date lists.
   YearRange years() const;
@@ -95,10 +98,19 @@ class PublisherEditor {
   // Row of the person in the table now (0 while a new person is unsaved).
   int row() const;
 
+  // --- a student's Bible study conductor (an active publisher; 0 = none) ---
+  std::uint16_t conductor() const;
+  void SetConductor(std::uint16_t id);
+  // "Dirigente de estudo bíblico: name", empty without a conductor.
+  std::string conductor_text() const;
+
  private:
   void Load(int row);
   void LoadNew();
   void WriteFormInto(store::PublisherRecord& rec) const;
+  // A student's form writes only the fields that changed: the hidden boxes
+  // keep whatever the record holds.
+  void WriteStudentFormInto(store::PublisherRecord& rec) const;
   Status CheckTexts() const;
   int slot() const;
 
@@ -106,6 +118,7 @@ class PublisherEditor {
   const store::Settings& settings_;
   Prompter& prompter_;
   EditorMode mode_;
+  EditorKind kind_;
   store::PublisherRecord working_;
   store::PublisherRecord original_;
   PublisherForm form_;

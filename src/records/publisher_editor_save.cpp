@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "records/appointment_entries.h"
+#include "records/bible_students.h"
 #include "records/publisher_editor.h"
 #include "records/record_placement.h"
 #include "records/text_guard.h"
@@ -63,6 +64,42 @@ void PublisherEditor::WriteFormInto(store::PublisherRecord& rec) const {
   rec.set_pioneer_code(s, static_cast<std::uint8_t>((old & ~3u) | code));
 }
 
+void PublisherEditor::WriteStudentFormInto(store::PublisherRecord& rec) const {
+  const PublisherForm& f = form_;
+  const PublisherForm& o = opened_;
+  auto text = [&rec](const std::string& now, const std::string& before, store::TextField field,
+                     std::size_t limit) {
+    if (now != before) rec.SetText(field, Cut(now, limit));
+  };
+  text(f.first, o.first, store::field::kFname, kNameLimit);
+  text(f.last, o.last, store::field::kLname, kNameLimit);
+  text(f.address, o.address, store::field::kAddr, kAddressLimit);
+  text(f.home, o.home, store::field::kPhone, kPhoneLimit);
+  text(f.mobile, o.mobile, store::field::kPhone2, kPhoneLimit);
+  text(f.work, o.work, store::field::kPhone3, kPhoneLimit);
+  if (ComposeDate(f.birth) != ComposeDate(o.birth))
+    rec.SetText(store::field::kBirdate, ComposeDate(f.birth));
+  std::uint8_t a = rec.attribute_flags();
+  auto bit = [&a](bool now, bool before, std::uint8_t mask) {
+    if (now != before) a = static_cast<std::uint8_t>(now ? a | mask : a & ~mask);
+  };
+  bit(f.male, o.male, store::attr::kMale);
+  bit(f.female, o.female, store::attr::kFemale);
+  bit(f.head_of_family, o.head_of_family, store::attr::kHeadOfFamily);
+  rec.SetU8(239, a);
+  if (f.group != o.group) rec.set_group(f.group);
+  std::uint16_t sm = rec.special_ministry_bits();
+  const std::pair<bool, bool> needs[] = {
+      {f.deaf, o.deaf}, {f.blind, o.blind}, {f.prisoners, o.prisoners}};
+  for (std::size_t i = 0; i < std::size(needs); ++i) {
+    if (needs[i].first == needs[i].second) continue;
+    const auto mask = static_cast<std::uint16_t>(1u << i);
+    sm = static_cast<std::uint16_t>((needs[i].first ? sm | mask : sm & ~mask) |
+                                    store::kSpecialMinistryValid);
+  }
+  rec.set_special_ministry_bits(sm);
+}
+
 Status PublisherEditor::CheckTexts() const {
   const std::uint8_t base = doc_.scramble_base();
   const std::pair<std::string_view, store::TextField> texts[] = {
@@ -81,6 +118,7 @@ Status PublisherEditor::CheckTexts() const {
 Result<SaveResult> PublisherEditor::Save(const SaveHooks& hooks) {
   if (doc_.read_only()) return SaveResult::kNotSaved;
   if (store::TrimBlanks(form_.last).empty()) return SaveResult::kNotSaved;
+  if (student() && !StudentSurnameAccepted(form_.last)) return SaveResult::kNotSaved;
   // Saving straight from a name field (Enter on OK) leaves it too.
   FinishNames();
   if (Status s = CheckTexts(); !s) return s.error();
@@ -89,10 +127,13 @@ Result<SaveResult> PublisherEditor::Save(const SaveHooks& hooks) {
     // Refused before the status dialog so nothing at all changes.
     if (Status s = db.AppendRow(working_); !s) return s.error();
   }
-  if (mode_ == EditorMode::kAdd) {
+  if (mode_ == EditorMode::kAdd && !student()) {
     if (!hooks.ask_status || !hooks.ask_status(working_)) return SaveResult::kNotSaved;
   }
-  WriteFormInto(working_);
+  if (student())
+    WriteStudentFormInto(working_);
+  else
+    WriteFormInto(working_);
   const std::uint16_t pid = id();
   auto& appts = db.side.appointments;
   const std::pair<bool, bool> ticks[] = {
@@ -108,9 +149,10 @@ Result<SaveResult> PublisherEditor::Save(const SaveHooks& hooks) {
     // Only a new tick: the dates of an existing entry stay.
     if (ticks[i].first && !ticks[i].second) EnsureAppointment(appts, pid, kinds[i]);
   }
-  if (form_.consent) {
+  // A student is shown no consent box.
+  if (!student() && form_.consent) {
     SetAppointmentStart(appts, pid, kKindConsent, ComposeDate(form_.consent_date));
-  } else {
+  } else if (!student()) {
     for (auto& e : appts) {
       if (e.id() == pid && e.kind() == kKindConsent) {
         e.set_text(4, 9, "");

@@ -28,6 +28,7 @@ inline constexpr std::size_t kNameLimit = 14;
 inline constexpr std::size_t kAddressLimit = 60;
 inline constexpr std::size_t kPhoneLimit = 14;
 inline constexpr std::size_t kNamesTogetherLimit = 23;
+inline constexpr std::size_t kEmailLimit = 50;
 
 // The check boxes whose ticks exclude others.
 enum class Box {

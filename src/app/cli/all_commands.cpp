@@ -3,15 +3,18 @@
 #include "cli/card_commands.h"
 #include "cli/cli_command.h"
 #include "cli/demo_command.h"
+#include "cli/groups_command.h"
 #include "cli/history_command.h"
 #include "cli/list_command.h"
 #include "cli/list_transfer_commands.h"
 #include "cli/month_commands.h"
+#include "cli/overseer_command.h"
 #include "cli/pioneer_command.h"
 #include "cli/report_command.h"
 #include "cli/sheet_commands.h"
 #include "cli/store_commands.h"
 #include "cli/strings_command.h"
+#include "cli/student_command.h"
 #include "cli/totals_commands.h"
 #include "cli/xml_commands.h"
 
@@ -46,6 +49,10 @@ std::vector<std::unique_ptr<CliCommand>> AllCommands() {
   commands.push_back(MakeMoveCommand());
   commands.push_back(MakeDeleteCommand());
   commands.push_back(MakeXmlCommand());
+  commands.push_back(MakeGroupsCommand());
+  commands.push_back(MakeGroupCommand());
+  commands.push_back(MakeStudentCommand());
+  commands.push_back(MakeOverseerCommand());
   return commands;
 }
 

@@ -6,6 +6,7 @@
 #include "attendance_commands.h"
 #include "card_commands.h"
 #include "document_menus.h"
+#include "group_commands.h"
 #include "list_commands.h"
 #include "main_window.h"
 #include "month_commands.h"
@@ -80,6 +81,8 @@ Startup::Outcome Startup::Start() {
                                [attendance] { attendance->EnterAttendance(); });
   reports->panel()->SetCommand(str::kPanelAttendanceRecord,
                                [attendance] { attendance->ShowRecord(); });
+  auto* groups = new GroupCommands(*window_, *document_, *menus, settings_, prompter_);
+  reports->panel()->SetCommand(str::kPanelFieldGroups, [groups] { groups->OpenGroups(); });
   menus->on_refresh = [menus, reports, month](const QString& open_month) {
     reports->panel()->SetReturn(open_month, [menus] { menus->ReturnToOpenMonth(); });
     month->Refresh();
