@@ -97,6 +97,9 @@ RecordCardDialog::RecordCardDialog(store::Document& doc, store::Settings& settin
   edit_ = button(str::kCardEdit);
   QPushButton* options = button(str::kCardOptions);
   QPushButton* done = button(str::kCardDone);
+  // Enter closes the dialog rather than starting the first command.
+  for (QPushButton* b : findChildren<QPushButton*>()) b->setAutoDefault(false);
+  done->setDefault(true);
   auto* hint = new QLabel(qt::Text(str::kCardHistoryHint), this);
   hint->setWordWrap(true);
   left->addWidget(hint);
