@@ -50,15 +50,11 @@ class CardCommand final : public CliCommand {
     command.add_option("--id", id_, "Publisher id")->required();
     command.add_flag("--previous-year", previous_, "The service year before first");
     command.add_flag("--inactive", inactive_, "A card of the inactive file");
-    command.add_option("--pdf", pdf_, "Write the card as a PDF file");
-    trace_option_ =
-        command.add_option("--trace", trace_, "Write the drawing operations (file or -)")
-            ->expected(0, 1);
+    output_.AddOptions(command, "the card");
     command.add_option("--password", password_, "Password of a protected folder");
   }
   int Run(const CliContext& context) override {
-    const bool tracing = trace_option_->count() > 0;
-    if (!pdf_.empty() == tracing) return Refuse(context, Strings().Get(str::kCliPdfOrTrace));
+    if (!output_.Check(context)) return kExitRefused;
     auto doc = OpenCliDocument(context, CliAccess::kRead, password_);
     if (!doc) return doc.exit_code();
     const store::Document& document = *doc->document;
@@ -72,21 +68,21 @@ class CardCommand final : public CliCommand {
     const store::Settings settings = SettingsOf(context, db);
     records::RecordCardDialogModel model(document, settings);
     model.SetPreviousYear(previous_);
-    if (tracing) {
+    if (output_.tracing()) {
       reports::RecordingCanvas canvas(kTraceDpi, kTraceDpi);
       reports::CardStyle style;
       style.language_code = db.language_code;
       reports::DrawRecordCard(canvas, model.PrintedCard(row), style);
-      return WriteTraceFile(context, trace_, 1, canvas);
+      return WriteTraceFile(context, output_.trace, 1, canvas);
     }
-    return WriteCardsPdf(context, pdf_, model.DocumentName(row), {row}, model, db.language_code);
+    return WriteCardsPdf(context, output_.pdf, model.DocumentName(row), {row}, model,
+                         db.language_code);
   }
 
  private:
   int id_ = 0;
   bool previous_ = false, inactive_ = false;
-  std::filesystem::path pdf_, trace_;
-  CLI::Option* trace_option_ = nullptr;
+  PdfOrTrace output_;
   std::optional<std::string> password_;
 };
 
@@ -151,15 +147,11 @@ class LabelsCommand final : public CliCommand {
   void Configure(CLI::App& command) override {
     command.add_option("--ids", ids_, "Publisher ids, comma-separated");
     command.add_option("--first", first_, "The first label of the first sheet (1-20)");
-    command.add_option("--pdf", pdf_, "Write the labels as a PDF file");
-    trace_option_ =
-        command.add_option("--trace", trace_, "Write the drawing operations (file or -)")
-            ->expected(0, 1);
+    output_.AddOptions(command, "the labels");
     command.add_option("--password", password_, "Password of a protected folder");
   }
   int Run(const CliContext& context) override {
-    const bool tracing = trace_option_->count() > 0;
-    if (!pdf_.empty() == tracing) return Refuse(context, Strings().Get(str::kCliPdfOrTrace));
+    if (!output_.Check(context)) return kExitRefused;
     const auto first = ParseNumber(first_);
     if (!first || *first < 1 || *first > reports::kLabelsPerSheet)
       return Refuse(context,
@@ -177,21 +169,20 @@ class LabelsCommand final : public CliCommand {
       env.chosen_ids = *ids;
     }
     env.first_label = static_cast<int>(*first);
-    if (tracing) {
+    if (output_.tracing()) {
       reports::RecordingCanvas canvas(kTraceDpi, kTraceDpi);
       const auto pages = reports::DrawReport(canvas, env, db, reports::kLabelsKind, 0);
-      return WriteTraceFile(context, trace_, pages.value_or(1), canvas);
+      return WriteTraceFile(context, output_.trace, pages.value_or(1), canvas);
     }
     const PdfReportWriter& writer = InstalledPdfReportWriter();
-    return WritePdfFile(context, pdf_, static_cast<bool>(writer),
-                        [&] { return writer(env, db, reports::kLabelsKind, 0, pdf_); });
+    return WritePdfFile(context, output_.pdf, static_cast<bool>(writer),
+                        [&] { return writer(env, db, reports::kLabelsKind, 0, output_.pdf); });
   }
 
  private:
   std::string ids_;
   std::string first_ = "1";
-  std::filesystem::path pdf_, trace_;
-  CLI::Option* trace_option_ = nullptr;
+  PdfOrTrace output_;
   std::optional<std::string> password_;
 };
 

@@ -1,5 +1,6 @@
 #include "cli/pdf_file.h"
 
+#include <CLI/CLI.hpp>
 #include <fstream>
 #include <ostream>
 
@@ -9,6 +10,22 @@
 #include "platform/string_table.h"
 
 namespace ledra::cli {
+
+void PdfOrTrace::AddOptions(CLI::App& command, std::string_view what) {
+  command.add_option("--pdf", pdf, "Write " + std::string(what) + " as a PDF file");
+  trace_option = command.add_option("--trace", trace, "Write the drawing operations (file or -)")
+                     ->expected(0, 1);
+}
+
+bool PdfOrTrace::tracing() const {
+  return trace_option != nullptr && trace_option->count() > 0;
+}
+
+bool PdfOrTrace::Check(const CliContext& context) const {
+  if (!pdf.empty() != tracing()) return true;
+  (void)Refuse(context, Strings().Get(str::kCliPdfOrTrace));
+  return false;
+}
 
 int WritePdfFile(const CliContext& context, const std::filesystem::path& file, bool can_write,
                  const std::function<Status()>& write) {

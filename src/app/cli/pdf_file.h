@@ -14,7 +14,22 @@
 #include "reports/recording_canvas.h"
 #include "store/congregation_database.h"
 
+namespace CLI {
+class App;
+class Option;
+}  // namespace CLI
+
 namespace ledra::cli {
+
+// `--pdf FILE` or `--trace [FILE]` (the output when no file), exactly one.
+struct PdfOrTrace {
+  std::filesystem::path pdf, trace;
+  CLI::Option* trace_option = nullptr;
+  void AddOptions(CLI::App& command, std::string_view what);
+  bool tracing() const;
+  // Tells the user and gives false unless exactly one was given.
+  bool Check(const CliContext& context) const;
+};
 
 // Writes the PDF file through `write`; a file that cannot be written is told
 // and, when it is new, not left behind. `can_write` is false in the build
