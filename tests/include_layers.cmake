@@ -11,7 +11,7 @@ set(layers
     "activity=platform/|store/|activity/"
     "records=platform/|store/|activity/|records/"
     "reports=platform/|store/|activity/|records/|reports/"
-    "interchange=platform/|store/|interchange/"
+    "interchange=platform/|store/|activity/|interchange/"
     "backup=platform/|store/|backup/")
 set(offences "")
 foreach(layer ${layers})

@@ -13,8 +13,6 @@ namespace {
 using store::ListType;
 using store::SlotWords;
 
-constexpr const char* kMonthTags[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 constexpr std::size_t kRemarkLimit = 49;
 
 // "MMDDYYYY" as "YYYY-MM-DD"; empty without a date.
@@ -73,10 +71,10 @@ void AppendMonth(xml::XmlDocument& x, const store::Document& doc, int row, int m
   const store::PublisherRecord& p = doc.db().row(row);
   const int slot = store::MonthSlot(m, year - 2000);
   if (first) {
-    x.AppendElement(kMonthTags[m], "", xml::kAppendAsChild);
+    x.AppendElement(kPubListMonthTags[m], "", xml::kAppendAsChild);
     x.Descend();
   } else {
-    x.AppendElement(kMonthTags[m]);
+    x.AppendElement(kPubListMonthTags[m]);
   }
   x.SetAttribute("Year", year);
   const bool simplified = store::MonthCounter(year - 2000, m) > store::kNewFormSwitch;

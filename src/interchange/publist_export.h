@@ -13,6 +13,10 @@
 
 namespace ledra::interchange {
 
+// The month elements' names, January first.
+inline constexpr std::string_view kPubListMonthTags[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
 enum class PubListSection { kActive, kInactive, kNonPublishers };
 
 // "Active", "Inactive", "Non-Publishers".

@@ -15,8 +15,6 @@ using store::PublisherRecord;
 using store::SlotWords;
 namespace f = store::field;
 
-constexpr std::string_view kMonthTags[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 constexpr std::size_t kRemarkLimit = 43;
 constexpr std::size_t kNeedLimit = 93;
 constexpr int kThirdDateFlag = 179;
@@ -25,21 +23,9 @@ Message Invalid() {
   return Message{str::kXmlInvalid, Strings().Get(str::kXmlInvalid)};
 }
 
-// Leading digits, with a sign; anything else reads as 0.
-long long Number(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  long long value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9' && value < 1'000'000'000; ++i)
-    value = value * 10 + (text[i] - '0');
-  return negative ? -value : value;
-}
-
 int MonthOfTag(std::string_view tag) {
   for (std::size_t m = 0; m < 12; ++m)
-    if (kMonthTags[m] == tag) return static_cast<int>(m);
+    if (kPubListMonthTags[m] == tag) return static_cast<int>(m);
   return -1;
 }
 
@@ -124,13 +110,13 @@ Result<PubListFile> Validate(xml::XmlDocument document, const store::Congregatio
   if (!x.FindNextSibling("PUBLIST")) return Invalid();
   if (x.FindNextChild("Agent")) {
     x.Descend();
-    file.version = static_cast<int>(Number(x.ElementAttribute("Ver")));
+    file.version = static_cast<int>(LeadingNumber(x.ElementAttribute("Ver")));
     x.Ascend();
   }
   x.ResetCursor();
   x.FindNextSibling("PUBLIST");
   if (!x.FindNextChild("Count")) return Invalid();
-  const long long count = Number(x.ChildText());
+  const long long count = LeadingNumber(x.ChildText());
   if (count < 1 || count > kMaxImportCount) return Invalid();
   if (!EnterSection(x, file.section)) return Invalid();
   std::vector<std::string> names;
@@ -145,7 +131,7 @@ Result<PubListFile> Validate(xml::XmlDocument document, const store::Congregatio
       if (name == "lname" && e.lname.empty()) e.lname = x.ChildText();
       if (name == "id" && !has_id) {
         has_id = true;
-        e.file_id = Number(x.ChildText());
+        e.file_id = LeadingNumber(x.ChildText());
       }
     }
     x.Ascend();
@@ -262,7 +248,7 @@ Status CopyNeed(store::Document& doc, Target& t, const PubData& pub) {
 void CopyGroup(const store::CongregationDatabase& db, Target& t, const PubData& pub) {
   const std::string* v = pub.Field("group");
   if (!t.updating || v == nullptr) return;
-  const long long g = Number(*v);
+  const long long g = LeadingNumber(*v);
   if (g >= 1 && g <= db.side.groups.count()) t.record.set_group(static_cast<std::uint8_t>(g));
 }
 
@@ -279,8 +265,8 @@ InactiveSince CopyInactive(const store::CongregationDatabase& db, Target& t, con
   const std::string* month = pub.Field("inamonth");
   const std::string* year = pub.Field(file.version >= 9000 ? "inayear" : "year");
   if (file.version >= 9000) {
-    const long long m = month != nullptr ? Number(*month) : 0;
-    const long long y = year != nullptr ? Number(*year) : 0;
+    const long long m = month != nullptr ? LeadingNumber(*month) : 0;
+    const long long y = year != nullptr ? LeadingNumber(*year) : 0;
     if (m >= 1 && m <= 12) {
       t.record.SetU8(201, static_cast<std::uint8_t>((t.record.status_change() & 0x0F) | (m << 4)));
       in.month = static_cast<int>(m);
@@ -290,7 +276,7 @@ InactiveSince CopyInactive(const store::CongregationDatabase& db, Target& t, con
       in.year = static_cast<int>(y);
     }
   } else if (year != nullptr) {
-    const long long v = Number(*year);
+    const long long v = LeadingNumber(*year);
     if (v > 0 && v <= today.year) t.record.SetU8(238, static_cast<std::uint8_t>(v & 0xFF));
   }
   (void)db;
@@ -330,7 +316,7 @@ std::vector<PendingRemark> CopyMonths(const store::CongregationDatabase& db, Tar
   for (const PubMonth& month : pub.months) {
     const int m = month.month_index;
     const bool has_year = month.year.size() == 4;
-    const int year = has_year ? static_cast<int>(Number(month.year)) : 0;
+    const int year = has_year ? static_cast<int>(LeadingNumber(month.year)) : 0;
     const int parity = has_year ? store::Parity(year - 2000) : month.occurrence % 2;
     if (section == PubListSection::kActive && has_year) {
       // Only the 24 months that end with the ReportMonth.
@@ -352,7 +338,7 @@ std::vector<PendingRemark> CopyMonths(const store::CongregationDatabase& db, Tar
                      : month.pio.find("eg") != std::string::npos  ? 2
                      : month.pio.find("pec") != std::string::npos ? 3
                                                                   : 0;
-    int studies = static_cast<int>(Number(figure(4))) & store::studies::kStudiesMask;
+    int studies = static_cast<int>(LeadingNumber(figure(4))) & store::studies::kStudiesMask;
     int stored_hours = std::clamp(hours, 0, 0xFFFF);
     bool took_part = false;
     std::string remark = month.remark;
@@ -369,10 +355,10 @@ std::vector<PendingRemark> CopyMonths(const store::CongregationDatabase& db, Tar
     auto clamp16 = [](long long v) {
       return static_cast<std::uint16_t>(std::clamp<long long>(v, 0, 0xFFFF));
     };
-    t.record.set_word(SlotWords::kPlcmts, slot, clamp16(Number(figure(0))));
-    t.record.set_word(SlotWords::kVideos, slot, clamp16(Number(figure(1))));
+    t.record.set_word(SlotWords::kPlcmts, slot, clamp16(LeadingNumber(figure(0))));
+    t.record.set_word(SlotWords::kVideos, slot, clamp16(LeadingNumber(figure(1))));
     t.record.set_word(SlotWords::kHours, slot, static_cast<std::uint16_t>(stored_hours));
-    t.record.set_word(SlotWords::kReturnVisits, slot, clamp16(Number(figure(3))));
+    t.record.set_word(SlotWords::kReturnVisits, slot, clamp16(LeadingNumber(figure(3))));
     t.record.set_word(
         SlotWords::kStudiesWord, slot,
         static_cast<std::uint16_t>(studies | (took_part ? store::studies::kParticipated : 0) |
@@ -381,7 +367,7 @@ std::vector<PendingRemark> CopyMonths(const store::CongregationDatabase& db, Tar
       t.record.set_pioneer_code(
           slot, static_cast<std::uint8_t>((t.record.pioneer_code(slot) & ~3) | code));
     if (month.has_credit)
-      t.record.set_word(SlotWords::kPioCredit, slot, clamp16(Number(month.credit)));
+      t.record.set_word(SlotWords::kPioCredit, slot, clamp16(LeadingNumber(month.credit)));
     if (remark.size() >= 2) remarks.push_back({m, parity, remark.substr(0, kRemarkLimit)});
   }
   return remarks;
@@ -410,10 +396,22 @@ Result<int> StoreRecord(store::Document& doc, Target& t, PubListSection section)
 
 }  // namespace
 
+long long LeadingNumber(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  long long value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9' && value < 1'000'000'000; ++i)
+    value = value * 10 + (text[i] - '0');
+  return negative ? -value : value;
+}
+
 std::pair<int, int> ParseHoursText(std::string_view text) {
   std::size_t cut = text.size();
   for (std::string_view mark : {".", "\xBC", "\xBD", "\xBE"}) cut = std::min(cut, text.find(mark));
-  const int whole = static_cast<int>(std::clamp<long long>(Number(text.substr(0, cut)), 0, 0xFFFF));
+  const int whole =
+      static_cast<int>(std::clamp<long long>(LeadingNumber(text.substr(0, cut)), 0, 0xFFFF));
   const std::string_view rest = cut < text.size() ? text.substr(cut) : std::string_view{};
   int quarters = 0;
   if (rest == ".25" || rest == "\xBC")

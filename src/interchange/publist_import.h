@@ -56,6 +56,9 @@ Result<ImportOutcome> ImportPubList(store::Document& doc, const PubListFile& fil
                                     const std::vector<int>& chosen, DuplicateChoice duplicates,
                                     Prompter& prompter);
 
+// Leading digits with a sign; anything else reads as 0.
+long long LeadingNumber(std::string_view text);
+
 // "7.5", "7½" and "7.50" are seven and a half hours; "7.3" is seven.
 std::pair<int, int> ParseHoursText(std::string_view text);
 

@@ -75,6 +75,7 @@ Settings ReadSettings(const IniFile& ini, std::string_view language_code) {
   s.special_category_enabled = Enabled(ini, str::kSectionSpecialCategory, false);
   s.special_category = ini.GetString(special, special, "").substr(0, kSpecialCategoryMax);
   s.secretary_email = ini.GetString(T(str::kSectionSec), T(str::kKeyEmail), "");
+  s.assistant_mail_groups = ini.GetInt(T(str::kSectionSec), T(str::kKeyAssistantMail), 0);
   return s;
 }
 
@@ -105,6 +106,7 @@ void WriteSettings(const Settings& s, IniFile& ini, std::string_view language_co
   SetEnabled(ini, str::kSectionSpecialCategory, s.special_category_enabled);
   ini.SetString(special, special, s.special_category);
   ini.SetString(T(str::kSectionSec), T(str::kKeyEmail), s.secretary_email);
+  ini.SetInt(T(str::kSectionSec), T(str::kKeyAssistantMail), s.assistant_mail_groups);
 
   const std::string& early = T(str::kSectionEarly);
   ini.SetInt(early, T(str::kKeyYear), s.early_year);

@@ -41,6 +41,8 @@ struct Settings {
   bool special_category_enabled = false;
   std::string special_category;  // ANSI, at most kSpecialCategoryMax characters
   std::string secretary_email;   // ANSI
+  // Bit g - 1: group g's collection file goes to its assistant.
+  int assistant_mail_groups = 0;
   // Early start of the next month (two-digit year, month 1-12); 0 = none.
   int early_year = 0;
   int early_month = 0;

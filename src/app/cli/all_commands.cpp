@@ -2,9 +2,11 @@
 #include "cli/backup_commands.h"
 #include "cli/card_commands.h"
 #include "cli/cli_command.h"
+#include "cli/collect_command.h"
 #include "cli/demo_command.h"
 #include "cli/groups_command.h"
 #include "cli/history_command.h"
+#include "cli/import_commands.h"
 #include "cli/list_command.h"
 #include "cli/list_transfer_commands.h"
 #include "cli/month_commands.h"
@@ -53,6 +55,8 @@ std::vector<std::unique_ptr<CliCommand>> AllCommands() {
   commands.push_back(MakeGroupCommand());
   commands.push_back(MakeStudentCommand());
   commands.push_back(MakeOverseerCommand());
+  commands.push_back(MakeCollectCommand());
+  commands.push_back(MakeImportCommand());
   return commands;
 }
 
