@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev libpugixml-dev
   clang libclang-rt-14-dev fonts-dejavu-core
   fonts-liberation2 fonts-crosextra-carlito poppler-utils
+  libcurl4-openssl-dev libsecret-1-dev python3-aiosmtpd
 )
 
 missing=()

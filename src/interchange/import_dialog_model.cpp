@@ -6,6 +6,7 @@
 #include "activity/late_entry_list.h"
 #include "activity/month_calendar.h"
 #include "interchange/collection_file.h"
+#include "interchange/csv_credit.h"
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
 #include "store/month_slot.h"
@@ -20,6 +21,7 @@ namespace studies = store::studies;
 constexpr SlotWords kCounts[] = {SlotWords::kPlcmts, SlotWords::kVideos, SlotWords::kHours,
                                  SlotWords::kReturnVisits, SlotWords::kStudiesWord};
 constexpr std::uint16_t kFractionFrom = 4096;
+constexpr std::uint8_t kRegularPioneer = 2;
 constexpr std::uint8_t kSpecialPioneer = 3;
 
 std::uint16_t Count(const PublisherRecord& p, SlotWords w, int slot) {
@@ -195,8 +197,14 @@ int ImportDialogModel::Merge(store::Document& doc, std::span<const int> chosen) 
     if (in.pioneer_code(s) != 0) record.set_pioneer_code(s, in.pioneer_code(s));
     if (in.word(SlotWords::kPioCredit, s) != 0)
       record.set_word(SlotWords::kPioCredit, s, in.word(SlotWords::kPioCredit, s));
+    const std::string remark = RemarkNamed(table_, in, s);
+    // A spreadsheet has no credit column: a regular pioneer's remark carries it.
+    if (table_.mode == ImportMode::kCsv && (record.pioneer_code(s) & 3) == kRegularPioneer)
+      record.set_word(SlotWords::kPioCredit, s,
+                      static_cast<std::uint16_t>(
+                          CreditHoursFromRemark(remark, record.word(SlotWords::kHours, s))));
     db.row(line.row) = record;
-    if (const std::string remark = RemarkNamed(table_, in, s); !remark.empty())
+    if (!remark.empty())
       (void)doc.SetRemark(line.row, line.month_index, line.parity, remark);  // a full table says so
     if (line.late && (in.pioneer_code(s) & 3) != kSpecialPioneer)
       activity::QueueLateReport(db, line.id, line.month_index);

@@ -10,6 +10,9 @@ namespace ledra::platform {
 
 struct MailRequest {
   std::vector<std::string> to;  // addresses, UTF-8
+  // Addresses that receive the message without seeing each other (the
+  // reminder to every publisher who has not reported), UTF-8.
+  std::vector<std::string> bcc;
   std::string subject, body;    // UTF-8
   std::string attachment;       // a file path, empty for none
   std::string attachment_name;  // the name shown, empty for the file's own

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+#include <random>
+
 #include "interchange/collection_prep_model.h"
 #include "interchange/import_dialog_model.h"
 #include "platform/string_ids.h"
@@ -306,6 +309,30 @@ TEST_F(CollectionFileTest, ALateReportOfALaterCalendarMonthIsLastYears) {
   EXPECT_EQ(Rec(101).word(SlotWords::kHours, kDecLastYear), 45);
   ASSERT_EQ(doc.db().late_entries().size(), 1u);
   EXPECT_EQ(doc.db().late_entries()[0].month, 11);
+}
+
+TEST_F(CollectionFileTest, DamagedFilesNeverHalfMerge) {
+  Add(101, "Rui", 1);
+  Add(102, "Ana", 1);
+  ASSERT_TRUE(doc.SetRemark(Row(101), kNov, 0, "Doente").ok());
+  const std::string good = BuildCollectionFile(doc, November(1));
+  std::mt19937 random(7);
+  for (int round = 0; round < 300; ++round) {
+    std::string bytes = good;
+    for (int n = 0; n < 8; ++n) bytes[random() % bytes.size()] = static_cast<char>(random() & 0xFF);
+    bytes[238] = static_cast<char>(kNov);
+    bytes.resize(random() % (bytes.size() + 1));
+    const auto table = ReadCollectionFile(bytes, doc);
+    ASSERT_TRUE(table.ok());
+    ASSERT_LE(table->records.size(), 2u);
+    ImportDialogModel model(doc, *table);
+    std::vector<int> all(model.lines().size());
+    std::iota(all.begin(), all.end(), 0);
+    for (int i : all) (void)model.PreviewOf(i);
+    model.Merge(doc, all);
+  }
+  // Only the two publishers of the group could have been touched.
+  EXPECT_EQ(doc.db().count(), 3);
 }
 
 }  // namespace

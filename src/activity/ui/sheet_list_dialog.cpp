@@ -20,7 +20,8 @@
 
 namespace ledra::activity::ui {
 
-SheetListDialog::SheetListDialog(store::Document& doc, Prompter& prompter, QWidget* parent)
+SheetListDialog::SheetListDialog(store::Document& doc, Prompter& prompter, QWidget* parent,
+                                 const SheetImportHooks& hooks)
     : QDialog(parent), doc_(doc), prompter_(prompter), model_(doc.db()) {
   const std::string name = MonthName(doc.db().month().report_month_index);
   setWindowTitle(qt::FromAnsi(model_.Caption()));
@@ -61,6 +62,29 @@ SheetListDialog::SheetListDialog(store::Document& doc, Prompter& prompter, QWidg
       new QPushButton(qt::FromAnsi(Strings().Format(str::kMonthCloseButton, {name})), this);
   auto* done = new QPushButton(qt::Text(str::kSheetListDone), this);
   for (QPushButton* b : {open, close_month_, done}) right->addWidget(b);
+  // The imports change the figures: the list and totals follow.
+  auto* imports = new QGridLayout;
+  const std::pair<int, std::function<void(QWidget*)>> buttons[] = {
+      {str::kCollectPrepareButton, hooks.prepare},
+      {str::kCollectImportButton, hooks.import_collection},
+      {str::kImportXmlButton, hooks.import_xml},
+      {str::kImportCsvButton, hooks.import_csv}};
+  int placed = 0;
+  for (const auto& [text, hook] : buttons) {
+    if (!hook) continue;
+    auto* b = new QPushButton(qt::Text(text), this);
+    // The two long captions take a row each; the short ones share the last.
+    if (placed < 2)
+      imports->addWidget(b, placed, 0, 1, 2);
+    else
+      imports->addWidget(b, 2, placed - 2);
+    ++placed;
+    connect(b, &QPushButton::clicked, this, [this, hook] {
+      hook(this);
+      Fill();
+    });
+  }
+  outer->addLayout(imports);
 
   connect(groups_, &QComboBox::currentIndexChanged, this, [this](int g) {
     model_.set_group(g < 0 ? 0 : g);

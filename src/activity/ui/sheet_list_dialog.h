@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 
 #include "activity/sheet_list.h"
 #include "platform/prompter.h"
@@ -19,11 +20,17 @@ class QPushButton;
 
 namespace ledra::activity::ui {
 
+// The four import buttons of the list; each one left empty is not shown.
+struct SheetImportHooks {
+  std::function<void(QWidget*)> prepare, import_collection, import_xml, import_csv;
+};
+
 class SheetListDialog : public QDialog {
   Q_OBJECT
 
  public:
-  SheetListDialog(store::Document& doc, Prompter& prompter, QWidget* parent = nullptr);
+  SheetListDialog(store::Document& doc, Prompter& prompter, QWidget* parent = nullptr,
+                  const SheetImportHooks& hooks = {});
 
   bool closed_month() const { return closed_month_; }
   QPushButton* close_month_button() const { return close_month_; }

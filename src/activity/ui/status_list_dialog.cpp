@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "activity/missing_reports_mail.h"
 #include "platform/qt/qt_text.h"
 #include "platform/string_ids.h"
 
@@ -61,6 +62,8 @@ StatusListDialog::StatusListDialog(const store::CongregationDatabase& db, Status
   right->addWidget(print_);
   right->addWidget(print_setup_);
   right->addWidget(copy_);
+  mail_ = new QPushButton(qt::Text(str::kMailReminderButton), this);
+  right->addWidget(mail_);
   right->addWidget(done);
 
   connect(kinds_, &QComboBox::currentIndexChanged, this, [this] { KindChanged(); });
@@ -75,6 +78,9 @@ StatusListDialog::StatusListDialog(const store::CongregationDatabase& db, Status
     const StatusListChoice choice = Choice();
     const Result<StatusListPage> page = model_.Build(choice);
     if (page && on_print) on_print(*page, choice.kind);
+  });
+  connect(mail_, &QPushButton::clicked, this, [this] {
+    if (on_mail) on_mail(Choice());
   });
   connect(print_setup_, &QPushButton::clicked, this, [this] {
     if (on_print_setup) on_print_setup();
@@ -116,11 +122,15 @@ void StatusListDialog::KindChanged() {
   selections_->setCurrentRow(0);
   selections_->setVisible(selections_->count() > 0);
   copy_->setVisible(kind == StatusListKind::kNotReported);
+  mail_->setVisible(kind == StatusListKind::kNotReported);
   Fill();
 }
 
 void StatusListDialog::Fill() {
   lines_->clear();
+  // The reminder goes only where someone listed has an address.
+  const auto addresses = ReminderAddresses(db_, Choice());
+  mail_->setEnabled(addresses && !addresses->empty());
   const Result<StatusListPage> page = model_.Build(Choice());
   if (!page) {
     heading_->setText(qt::FromAnsi(page.error().text));

@@ -3,12 +3,14 @@
 #include "cli/card_commands.h"
 #include "cli/cli_command.h"
 #include "cli/collect_command.h"
+#include "cli/csv_commands.h"
 #include "cli/demo_command.h"
 #include "cli/groups_command.h"
 #include "cli/history_command.h"
 #include "cli/import_commands.h"
 #include "cli/list_command.h"
 #include "cli/list_transfer_commands.h"
+#include "cli/mail_command.h"
 #include "cli/month_commands.h"
 #include "cli/overseer_command.h"
 #include "cli/pioneer_command.h"
@@ -57,6 +59,8 @@ std::vector<std::unique_ptr<CliCommand>> AllCommands() {
   commands.push_back(MakeOverseerCommand());
   commands.push_back(MakeCollectCommand());
   commands.push_back(MakeImportCommand());
+  commands.push_back(MakeCsvCommand());
+  commands.push_back(MakeMailCommand());
   return commands;
 }
 

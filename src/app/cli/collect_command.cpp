@@ -5,8 +5,10 @@
 #include <ostream>
 
 #include "cli/cli_document.h"
+#include "cli/mail_command.h"
 #include "interchange/collection_prep_model.h"
 #include "platform/codepage.h"
+#include "platform/ini_file.h"
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
 
@@ -29,6 +31,8 @@ class CollectCommand final : public CliCommand {
     prepare->add_flag("--empty", empty_, "A new, empty list");
     prepare->add_option("--secretary-email", secretary_email_,
                         "The secretary's address, kept in the settings");
+    prepare->add_flag("--mail", mail_,
+                      "Also send the file to the overseer (or assistant) by the mail settings");
     prepare->fallthrough();
     command.require_subcommand(1, 1);
   }
@@ -62,13 +66,26 @@ class CollectCommand final : public CliCommand {
                 {"missing", empty_ ? model.Members() : model.Missing()},
                 {"remarks", remark_count},
                 {"recipient", platform::AnsiToUtf8(model.Recipient())}};
+    int code = kExitDone;
+    if (mail_) {
+      // The file stays in the data folder whatever the mail does.
+      if (model.Recipient().empty()) {
+        *context.out << result.dump(1) << '\n';
+        return Refuse(context, model.MailButtonText());
+      }
+      json sent;
+      code = SendWithSettings(context,
+                              platform::ReadMailSettings(platform::IniFile::Load(settings_file)),
+                              model.Mail(saved->file), sent);
+      result["mail"] = sent;
+    }
     *context.out << result.dump(1) << '\n';
-    return kExitDone;
+    return code;
   }
 
  private:
   int group_ = 0;
-  bool next_month_ = false, empty_ = false;
+  bool next_month_ = false, empty_ = false, mail_ = false;
   std::optional<std::string> secretary_email_, password_;
 };
 

@@ -6,6 +6,8 @@
 #include <QMenuBar>
 
 #include "backup/ui/backup_dialog.h"
+#include "interchange/ui/csv_export_dialogs.h"
+#include "interchange/ui/mail_settings_dialog.h"
 #include "interchange/ui/publist_dialogs.h"
 #include "main_window.h"
 #include "platform/qt/qt_text.h"
@@ -57,6 +59,9 @@ DocumentMenus::DocumentMenus(MainWindow& window, store::Document& document,
     }
     Refresh();
   });
+  interchange::ui::AddExportMenu(window_.file_menu(), window_.exit_action(), document_, settings_,
+                                 prompter_, &window_);
+  window_.file_menu()->insertSeparator(window_.exit_action());
 
   options_ = window_.menuBar()->addMenu(qt::Text(str::kMenuOptions));
   QAction* password = options_->addAction(qt::Text(str::kCommandPassword));
@@ -87,6 +92,11 @@ DocumentMenus::DocumentMenus(MainWindow& window, store::Document& document,
       if (QWidget* view = window_.centralWidget()) view->update();
       Refresh();
     }
+  });
+  QAction* mail = options_->addAction(qt::Text(str::kMailMenu));
+  connect(mail, &QAction::triggered, this, [this] {
+    (void)interchange::ui::RunMailSettings(document_.data_folder(), settings_.secretary_email,
+                                           &window_);
   });
   past_ = new QMenu(qt::Text(str::kViewPastMonths), &window_);
   past_action_ = options_->addMenu(past_);

@@ -82,7 +82,7 @@ void MonthCommands::OpenReportSheets() {
       static_cast<std::uint8_t>(store::header::MonthState::kNotStarted))
     return;
   activity::OpenSheetList(db);
-  activity::ui::SheetListDialog sheets(document_, prompter_, &window_);
+  activity::ui::SheetListDialog sheets(document_, prompter_, &window_, hooks_);
   sheets.exec();
   menus_.Refresh();
   Refresh();

@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include "activity/late_reports.h"
+#include "activity/ui/sheet_list_dialog.h"
 #include "platform/prompter.h"
 #include "store/document.h"
 #include "store/settings.h"
@@ -31,6 +32,8 @@ class MonthCommands : public QObject {
   void ShowGlance();
   // The settings the glance reads its special category from.
   void set_settings(const store::Settings* settings) { settings_ = settings; }
+  // The import buttons of the sheet list.
+  void set_import_hooks(activity::ui::SheetImportHooks hooks) { hooks_ = std::move(hooks); }
   // "Editar Histórico": any stored month of a publisher or of the totals card.
   void EditHistory();
   // F11 in the main view.
@@ -41,6 +44,7 @@ class MonthCommands : public QObject {
 
  private:
   const store::Settings* settings_ = nullptr;
+  activity::ui::SheetImportHooks hooks_;
   MainWindow& window_;
   store::Document& document_;
   DocumentMenus& menus_;

@@ -7,6 +7,10 @@
 #include "card_commands.h"
 #include "document_menus.h"
 #include "group_commands.h"
+#include "interchange/ui/csv_import_wizard.h"
+#include "interchange/ui/import_dialog.h"
+#include "interchange/ui/report_imports.h"
+#include "interchange/ui/send_mail.h"
 #include "list_commands.h"
 #include "main_window.h"
 #include "month_commands.h"
@@ -63,6 +67,25 @@ Startup::Outcome Startup::Start() {
   auto* reports = new ReportCommands(*window_, *document_, settings_, prompter_, *clock_);
   auto* month = new MonthCommands(*window_, *document_, *menus, prompter_);
   month->set_settings(&settings_);
+  month->set_import_hooks(
+      {[this](QWidget* parent) {
+         const auto send = [this, parent](const platform::MailRequest& request) {
+           return interchange::ui::SendMailFromWindow(parent, document_->data_folder(), request)
+               .outcome;
+         };
+         if (interchange::ui::RunCollectionPrepare(*document_, settings_, prompter_, send, parent))
+           SaveSettings();
+       },
+       [this](QWidget* parent) {
+         interchange::ui::RunCollectionImport(*document_, prompter_, parent);
+       },
+       [this](QWidget* parent) {
+         interchange::ui::RunXmlReportImport(*document_, prompter_, parent);
+       },
+       [this](QWidget* parent) {
+         if (auto table = interchange::ui::RunCsvImportWizard(parent, *document_, prompter_))
+           interchange::ui::RunImportDialog(*document_, std::move(*table), parent);
+       }});
   new StatusListCommands(*window_, *document_, settings_);
   reports->panel()->SetCommand(str::kPanelEditPublishers, [menus] { menus->EditPublishers(); });
   reports->panel()->SetCommand(str::kPanelEntries, [month] { month->OpenReportSheets(); });

@@ -6,7 +6,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "activity/missing_reports_mail.h"
 #include "activity/ui/status_list_dialog.h"
+#include "interchange/ui/send_mail.h"
 #include "main_window.h"
 #include "platform/ini_file.h"
 #include "platform/qt/qt_direct_print.h"
@@ -85,6 +87,15 @@ void StatusListCommands::Open(StatusListKind kind) {
     Print(page, k);
   };
   dialog.on_print_setup = [this] { PrintSetup(); };
+  dialog.on_mail = [this, &dialog](const activity::StatusListChoice& choice) {
+    const auto request =
+        activity::MissingReportsReminder(document_.db(), choice, settings_.secretary_email);
+    if (!request) {
+      qt::QtPrompter(&dialog).Inform(request.error().text);
+      return;
+    }
+    (void)interchange::ui::SendMailFromWindow(&dialog, document_.data_folder(), *request);
+  };
   dialog.exec();
 }
 
