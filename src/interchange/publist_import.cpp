@@ -181,7 +181,11 @@ Target StartRecord(store::Document& doc, const PubListEntry& e, DuplicateChoice 
     t.record = db.row(t.row);
     if (auto ext = doc.ReadExtension(t.row)) t.extension = *ext;
   } else {
-    t.record.set_id(db.NewId(store::kFirstPersonId));
+    // A publisher keeps the id his file gives him while no one here uses it,
+    // so that reports taken later from the same program find him.
+    const bool keep = e.file_id >= store::kFirstPersonId && e.file_id < 30000 &&
+                      db.FindRow(static_cast<std::uint16_t>(e.file_id)) == 0;
+    t.record.set_id(db.NewId(keep ? static_cast<std::uint16_t>(e.file_id) : store::kFirstPersonId));
     t.record.SetU16(196, store::kSpecialMinistryValid);
   }
   return t;

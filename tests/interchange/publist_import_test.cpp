@@ -121,6 +121,17 @@ TEST_F(PubListImportTest, TheSameFileTwiceUpdatesNothingOrAddsSecondCopies) {
   EXPECT_EQ(Person(copies->added[1]).fname(), "Bernardete Ma2");  // cut to 13 first
 }
 
+TEST_F(PubListImportTest, ANewPublisherKeepsHisFileIdWhenItIsFree) {
+  const auto first = Import(File(2, Pub("<id>250</id><fname>Ana</fname><lname>Silva</lname>") +
+                                        Pub("<fname>Rui</fname><lname>Silva</lname>")));
+  ASSERT_TRUE(first.ok());
+  EXPECT_EQ(first->added, (std::vector<std::uint16_t>{250, 100}));
+  // 250 is taken now: Eva gets the first free id, as anyone new.
+  const auto second = Import(File(1, Pub("<id>250</id><fname>Eva</fname><lname>Lobo</lname>")));
+  ASSERT_TRUE(second.ok());
+  EXPECT_EQ(second->added, (std::vector<std::uint16_t>{101}));
+}
+
 TEST_F(PubListImportTest, TheTallyCountsTheListAndStopsAtItsLimit) {
   const auto file = ReadPubListBytes(
       File(1, Pub("<fname>Ana</fname><lname>Silva</lname>"), "Non-Publishers"), doc.db());
