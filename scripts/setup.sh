@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-14-dev fonts-dejavu-core
   fonts-liberation2 fonts-crosextra-carlito poppler-utils
   libcurl4-openssl-dev libsecret-1-dev python3-aiosmtpd
+  desktop-file-utils appstream qt6-translations-l10n
 )
 
 missing=()

@@ -7,6 +7,7 @@
 
 #include "platform/clock.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/qt_translations.h"
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
 #include "startup.h"
@@ -72,6 +73,9 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
+  // Names the installed menu entry, so desktops show its name and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ledra.Ledra"));
   QApplication app(argc, argv);
+  qt::InstallQtTranslations(app);
   return gui::RunStartup(app, options);
 }

@@ -16,9 +16,6 @@ using store::PublisherRecord;
 using store::SlotWords;
 namespace f = store::field;
 
-constexpr SlotWords kCounts[] = {SlotWords::kPlcmts, SlotWords::kVideos, SlotWords::kHours,
-                                 SlotWords::kReturnVisits, SlotWords::kStudiesWord};
-
 void PutU16(std::string& bytes, std::size_t at, std::uint16_t v) {
   bytes[at] = static_cast<char>(v & 0xFF);
   bytes[at + 1] = static_cast<char>(v >> 8);
@@ -26,7 +23,7 @@ void PutU16(std::string& bytes, std::size_t at, std::uint16_t v) {
 
 // Any figure of the slot, quarter hours and the participated mark included.
 bool SlotHasFigure(const PublisherRecord& p, int slot) {
-  for (SlotWords w : kCounts)
+  for (SlotWords w : kReportWords)
     if (w != SlotWords::kStudiesWord && p.word(w, slot) != 0) return true;
   const std::uint16_t studies = p.word(SlotWords::kStudiesWord, slot);
   return studies != 0;
@@ -72,7 +69,7 @@ std::string BuildCollectionFile(const store::Document& doc, const CollectionRequ
     PublisherRecord p = db.row(row);
     p.SetText(f::kAddr, EmailOf(doc, row));
     if (request.clear_month) {
-      for (SlotWords w : kCounts) p.set_word(w, collected_slot, 0);
+      for (SlotWords w : kReportWords) p.set_word(w, collected_slot, 0);
       p.set_pioneer_code(collected_slot, p.pioneer_code(collected_slot) & 3);
       p.set_word(SlotWords::kPioCredit, collected_slot, 0);
       p.set_word(SlotWords::kRemarkIndex, collected_slot, 0);

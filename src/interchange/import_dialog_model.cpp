@@ -18,8 +18,6 @@ using store::PublisherRecord;
 using store::SlotWords;
 namespace studies = store::studies;
 
-constexpr SlotWords kCounts[] = {SlotWords::kPlcmts, SlotWords::kVideos, SlotWords::kHours,
-                                 SlotWords::kReturnVisits, SlotWords::kStudiesWord};
 constexpr std::uint16_t kFractionFrom = 4096;
 constexpr std::uint8_t kRegularPioneer = 2;
 constexpr std::uint8_t kSpecialPioneer = 3;
@@ -64,7 +62,7 @@ Comparison CompareMonth(const store::Document& doc, const ImportTable& table,
   const int slot = month_index * 3 + parity;
   const bool simplified_late = late && AfterSimplifiedSwitch(doc.db().month());
   int result = 0;
-  for (SlotWords w : kCounts) {
+  for (SlotWords w : kReportWords) {
     if (simplified_late) {
       if (w == SlotWords::kPlcmts || w == SlotWords::kVideos || w == SlotWords::kReturnVisits)
         continue;
@@ -192,7 +190,7 @@ int ImportDialogModel::Merge(store::Document& doc, std::span<const int> chosen) 
     const int s = line.slot();
     PublisherRecord record = db.row(line.row);
     // Zeros in the file never erase what was entered.
-    for (SlotWords w : kCounts)
+    for (SlotWords w : kReportWords)
       if (in.word(w, s) != 0) record.set_word(w, s, in.word(w, s));
     if (in.pioneer_code(s) != 0) record.set_pioneer_code(s, in.pioneer_code(s));
     if (in.word(SlotWords::kPioCredit, s) != 0)

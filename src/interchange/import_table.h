@@ -18,6 +18,11 @@ enum class ImportMode { kCollectionFile, kXml, kCsv };
 inline constexpr int kMaxImportedRecords = 304;
 inline constexpr int kMaxImportedRemarks = 300;
 
+// The five figures of a month, in the order they are compared.
+inline constexpr store::SlotWords kReportWords[] = {
+    store::SlotWords::kPlcmts, store::SlotWords::kVideos, store::SlotWords::kHours,
+    store::SlotWords::kReturnVisits, store::SlotWords::kStudiesWord};
+
 struct ImportedRemark {
   std::string text;  // ANSI, at most 43 characters
 };

@@ -943,6 +943,7 @@ inline constexpr int kImportXmlFilter = 23542;
 inline constexpr int kImportMerged = 23543;
 inline constexpr int kKeyAssistantMail = 23544;
 inline constexpr int kCliNotT19 = 23545;
+inline constexpr int kChooserFilter = 23546;
 
 // Mail (23600-23699)
 inline constexpr int kMailProgramName = 20621;  // "LEDRA", the sender name by default

@@ -63,4 +63,17 @@ int CompareNames(std::string_view a, std::string_view b) {
   return 0;
 }
 
+bool NameContains(std::string_view name, std::string_view part) {
+  part = TrimBlanks(part);
+  if (part.size() > name.size()) return false;
+  for (std::size_t at = 0; at + part.size() <= name.size(); ++at) {
+    std::size_t i = 0;
+    while (i < part.size() && kPrimary[static_cast<std::uint8_t>(name[at + i])] ==
+                                  kPrimary[static_cast<std::uint8_t>(part[i])])
+      ++i;
+    if (i == part.size()) return true;
+  }
+  return false;
+}
+
 }  // namespace ledra::store

@@ -12,4 +12,8 @@ std::string_view TrimBlanks(std::string_view text);
 // <0, 0 or >0 like strcmp.
 int CompareNames(std::string_view a, std::string_view b);
 
+// Whether `part` (blanks around it ignored) appears in the name, case and
+// accents ignored: what a chooser's filter box shows.
+bool NameContains(std::string_view name, std::string_view part);
+
 }  // namespace ledra::store

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -14,6 +15,7 @@
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "action_panel.h"
@@ -30,6 +32,7 @@
 #include "reports/averages_report.h"
 #include "reports/emergency_forms.h"
 #include "reports/hours_report.h"
+#include "reports/pdf_file_name.h"
 #include "reports/phone_list.h"
 #include "reports/pioneer_hours_report.h"
 #include "reports/publisher_labels.h"
@@ -434,8 +437,13 @@ void ReportCommands::Print(bool preview) {
 void ReportCommands::SaveAsPdf(QString file) {
   if (!model_.CanPrint()) return;
   if (file.isEmpty()) {
+    // Named after the report, in the Documents folder.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    const QString proposed = QDir(folder).filePath(
+        qt::FromAnsi(reports::SuggestedPdfName(reports::ReportTitle(model_.kind()))));
     file =
-        QFileDialog::getSaveFileName(&window_, qt::Text(kSavePdf), QString(), qt::Text(kPdfFilter));
+        QFileDialog::getSaveFileName(&window_, qt::Text(kSavePdf), proposed, qt::Text(kPdfFilter));
     if (file.isEmpty()) return;
     if (!file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) file += QStringLiteral(".pdf");
   }

@@ -1,6 +1,7 @@
 #include "records/ui/publisher_chooser_dialog.h"
 
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -12,6 +13,7 @@
 #include "records/transfers.h"
 #include "records/ui/person_side_dialogs.h"
 #include "records/ui/publisher_editor_dialog.h"
+#include "store/name_collation.h"
 
 namespace ledra::records::ui {
 namespace {
@@ -75,6 +77,10 @@ PublisherChooserDialog::PublisherChooserDialog(store::Document& doc,
       chooser_(doc.db(), mode) {
   setWindowTitle(qt::FromAnsi(chooser_.title()));
   auto* layout = new QVBoxLayout(this);
+  filter = new QLineEdit(this);
+  filter->setPlaceholderText(qt::Text(str::kChooserFilter));
+  filter->setClearButtonEnabled(true);
+  layout->addWidget(filter);
   list = new QListWidget(this);
   layout->addWidget(list);
   auto* buttons = new QHBoxLayout;
@@ -85,6 +91,7 @@ PublisherChooserDialog::PublisherChooserDialog(store::Document& doc,
   layout->addLayout(buttons);
   accept_button->setDefault(true);
   connect(list, &QListWidget::currentRowChanged, this, [this](int r) { chooser_.Select(r); });
+  connect(filter, &QLineEdit::textChanged, this, &PublisherChooserDialog::ApplyFilter);
   connect(list, &QListWidget::itemActivated, this, [this] { accept_button->click(); });
   connect(accept_button, &QPushButton::clicked, this, [this] {
     if (chooser_.mode() == ChooserMode::kPickOne)
@@ -107,8 +114,24 @@ void PublisherChooserDialog::Fill() {
   list->clear();
   for (const auto& n : chooser_.names()) list->addItem(qt::FromAnsi(n));
   list->setCurrentRow(chooser_.selected());
+  ApplyFilter();
   accept_button->setVisible(chooser_.edit_visible());
   add_button->setVisible(chooser_.add_visible() && !doc_.read_only());
+}
+
+void PublisherChooserDialog::ApplyFilter() {
+  const std::string part = qt::ToAnsi(filter->text());
+  const auto& names = chooser_.names();
+  int first_shown = -1;
+  for (int i = 0; i < list->count() && i < static_cast<int>(names.size()); ++i) {
+    const bool shown = store::NameContains(names[static_cast<std::size_t>(i)], part);
+    list->item(i)->setHidden(!shown);
+    if (shown && first_shown < 0) first_shown = i;
+  }
+  // The choice stays on someone the list still shows.
+  const int current = list->currentRow();
+  if ((current < 0 || list->item(current)->isHidden()) && first_shown >= 0)
+    list->setCurrentRow(first_shown);
 }
 
 void PublisherChooserDialog::EditSelected() {

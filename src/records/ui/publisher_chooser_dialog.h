@@ -9,6 +9,7 @@
 #include "store/document.h"
 #include "store/settings.h"
 
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 
@@ -22,6 +23,8 @@ class PublisherChooserDialog : public QDialog {
                          ChooserMode mode, QWidget* parent = nullptr);
 
   PublisherChooser& chooser() { return chooser_; }
+  // Narrows the list as the user types part of a name.
+  QLineEdit* filter = nullptr;
   QListWidget* list = nullptr;
   QPushButton* accept_button = nullptr;
   QPushButton* add_button = nullptr;
@@ -35,6 +38,7 @@ class PublisherChooserDialog : public QDialog {
 
  private:
   void Fill();
+  void ApplyFilter();
   void Edit(int row, bool adding);
 
   store::Document& doc_;
