@@ -55,6 +55,18 @@ int MatchByName(const store::CongregationDatabase& db, const PublisherRecord& im
   return 0;
 }
 
+int MatchByIdAndName(const store::CongregationDatabase& db, const PublisherRecord& imported) {
+  // A collection file carries the rows' ids: namesakes keep their own data.
+  const int row = db.FindRow(imported.id());
+  if (row > 0) {
+    const PublisherRecord& p = db.row(row);
+    if (p.is(store::ListType::kActive) && p.lname() == imported.lname() &&
+        p.fname() == imported.fname())
+      return row;
+  }
+  return MatchByName(db, imported);
+}
+
 Comparison CompareMonth(const store::Document& doc, const ImportTable& table,
                         const PublisherRecord& imported, int row, int month_index, int parity,
                         bool late) {
@@ -121,7 +133,7 @@ ImportDialogModel::ImportDialogModel(const store::Document& doc, ImportTable tab
     if (i < table_.matches.size() && table_.matches[i] != 0)
       row = db.FindRow(table_.matches[i]);
     else
-      row = MatchByName(db, imported);
+      row = MatchByIdAndName(db, imported);
     if (row <= 0) continue;
     const int index = static_cast<int>(i);
     add(index, row, report_month, table_.parity, false);

@@ -46,6 +46,10 @@ struct ImportPreview {
 // The first active publisher in table order with these names, 0 when none.
 int MatchByName(const store::CongregationDatabase& db, const store::PublisherRecord& imported);
 
+// The active publisher with the record's id and names; failing that, the
+// first with its names.
+int MatchByIdAndName(const store::CongregationDatabase& db, const store::PublisherRecord& imported);
+
 // Compares one month of an imported record with the entered one.
 Comparison CompareMonth(const store::Document& doc, const ImportTable& table,
                         const store::PublisherRecord& imported, int row, int month_index,

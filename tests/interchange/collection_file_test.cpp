@@ -272,17 +272,26 @@ TEST_F(CollectionFileTest, ZerosNeverEraseAndRemarksCompare) {
   EXPECT_EQ(doc.RemarkText(Row(101), kNovSlot), "Viajou");
 }
 
-TEST_F(CollectionFileTest, TheFirstActiveNamesakeGetsTheData) {
+TEST_F(CollectionFileTest, NamesakesKeepTheirOwnDataThroughTheirIds) {
   Add(101, "Rui", 1, store::ListType::kInactive);
   Add(102, "Rui", 1);
   Add(103, "Rui", 1);
   std::string bytes = BuildCollectionFile(doc, November(1));
   Fill(bytes, 0, SlotWords::kHours, kNovSlot, 9);
+  Fill(bytes, 1, SlotWords::kHours, kNovSlot, 4);
   auto table = ReadCollectionFile(bytes, doc);
   ASSERT_TRUE(table.ok());
+  {
+    ImportDialogModel model(doc, *table);
+    ASSERT_EQ(model.lines().size(), 2u);
+    EXPECT_NE(model.lines()[0].id, model.lines()[1].id);
+  }
+  // Without a known id, the first active one of that name gets the data.
+  for (PublisherRecord& r : table->records) r.set_id(0);
   ImportDialogModel model(doc, *table);
-  ASSERT_EQ(model.lines().size(), 1u);  // the second record matches the same one: nothing new
+  ASSERT_EQ(model.lines().size(), 2u);
   EXPECT_EQ(model.lines()[0].id, 102);
+  EXPECT_EQ(model.lines()[1].id, 102);
 }
 
 TEST_F(CollectionFileTest, ALateReportOfALaterCalendarMonthIsLastYears) {
