@@ -166,7 +166,7 @@ platform::MailRequest CollectionPrepModel::Mail(const platform::Path& file) cons
                                     std::string_view(MonthName()), std::string_view(group_label)}));
   mail.body = platform::AnsiToUtf8(Strings().Get(str::kCollectMailBody));
   mail.attachment = file.string();
-  mail.sender_name = "LEDRA";
+  mail.sender_name = platform::AnsiToUtf8(Strings().Get(str::kMailProgramName));
   return mail;
 }
 
