@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 #include <QStringList>
 #include <cstdio>
 
@@ -76,6 +77,9 @@ int main(int argc, char** argv) {
   // Names the installed menu entry, so desktops show its name and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ledra.Ledra"));
   QApplication app(argc, argv);
+  // Qt's own dialogs speak Portuguese and write dates and times as Portugal
+  // does (24-hour clock), whatever the desktop's language.
+  QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Portugal));
   qt::InstallQtTranslations(app);
   return gui::RunStartup(app, options);
 }

@@ -29,7 +29,9 @@ std::string HomeFolder() {
   return "";
 }
 
-bool HoldsMainFile(const Path& folder) {
+}  // namespace
+
+bool HoldsCongregation(const Path& folder) {
   for (int id : {str::kFileMain, str::kFileMainOld}) {
     // The files may come from systems that ignore case in names.
     auto names = ListFolder(folder, AnsiToUtf8(Strings().Get(id)));
@@ -38,24 +40,39 @@ bool HoldsMainFile(const Path& folder) {
   return false;
 }
 
-}  // namespace
-
 DataFolderInputs DataFolderInputsFromEnvironment(std::optional<Path> data_option) {
   std::error_code ec;
   Path current = std::filesystem::current_path(ec);
-  return {std::move(data_option), ec ? Path("/") : current, Env("XDG_DATA_HOME"), HomeFolder()};
+  return {std::move(data_option), ec ? Path("/") : current, Env("XDG_DATA_HOME"), HomeFolder(),
+          std::nullopt};
 }
 
 Path ChooseDataFolder(const DataFolderInputs& in) {
   if (in.data_option && !in.data_option->empty())
     return (in.current_directory / *in.data_option).lexically_normal();
-  if (HoldsMainFile(in.current_directory)) return in.current_directory;
+  if (HoldsCongregation(in.current_directory)) return in.current_directory;
+  // A remembered folder on a drive that is not plugged in is passed over.
+  if (in.remembered && in.remembered->is_absolute() && HoldsCongregation(*in.remembered))
+    return in.remembered->lexically_normal();
+  return DefaultDataFolder(in);
+}
+
+Path DefaultDataFolder(const DataFolderInputs& in) {
   // A relative XDG_DATA_HOME is invalid and is ignored.
   Path data_home = in.xdg_data_home;
   if (data_home.empty() || data_home.is_relative()) {
     data_home = in.home.empty() ? in.current_directory : Path(in.home) / ".local" / "share";
   }
   return (data_home / "ledra").lexically_normal();
+}
+
+Path DemoDataFolder(const DataFolderInputs& in) {
+  return DefaultDataFolder(in) / "demo";
+}
+
+bool IsFirstStart(const DataFolderInputs& in) {
+  if (in.data_option && !in.data_option->empty()) return false;
+  return !HoldsCongregation(ChooseDataFolder(in));
 }
 
 Status PrepareDataFolder(const Path& folder) {

@@ -1,7 +1,8 @@
 #pragma once
 // Which folder holds the congregation's data: the one named on the command
 // line, else the current directory when it already holds a main data file,
-// else the program's own folder under the user's data home.
+// else the folder the user last opened when it still holds one, else the
+// program's own folder under the user's data home.
 
 #include <optional>
 #include <string>
@@ -14,8 +15,9 @@ namespace ledra::platform {
 struct DataFolderInputs {
   std::optional<Path> data_option;  // --data DIR
   Path current_directory;
-  std::string xdg_data_home;  // $XDG_DATA_HOME, empty when unset
-  std::string home;           // the user's home folder
+  std::string xdg_data_home;       // $XDG_DATA_HOME, empty when unset
+  std::string home;                // the user's home folder
+  std::optional<Path> remembered;  // the folder the user last opened
 };
 
 // The inputs as this process sees them.
@@ -23,6 +25,18 @@ DataFolderInputs DataFolderInputsFromEnvironment(std::optional<Path> data_option
 
 // The data folder, as an absolute path. Nothing is created.
 Path ChooseDataFolder(const DataFolderInputs& inputs);
+
+// The program's own folder under the user's data home, and the
+// demonstration congregation's folder inside it.
+Path DefaultDataFolder(const DataFolderInputs& inputs);
+Path DemoDataFolder(const DataFolderInputs& inputs);
+
+// Whether the folder holds a main data file (of this or the previous version).
+bool HoldsCongregation(const Path& folder);
+
+// A start without a congregation to open: no folder named on the command
+// line and no main data file where the program would look.
+bool IsFirstStart(const DataFolderInputs& inputs);
 
 // Creates the folder (private, 0700) when it does not exist yet.
 Status PrepareDataFolder(const Path& folder);

@@ -1094,4 +1094,24 @@ inline constexpr int kCliCsvPairId = 23826;      // %1 id
 inline constexpr int kCliCsvPairForm = 23827;    // %1 text
 inline constexpr int kCliCsvMapForm = 23828;     // %1 text
 
+// First start and the home view
+inline constexpr int kWelcomeTitle = 23547;
+inline constexpr int kWelcomeQuestion = 23548;
+inline constexpr int kWelcomeDemo = 23549;
+inline constexpr int kWelcomeDemoNote = 23550;
+inline constexpr int kWelcomeExisting = 23551;
+inline constexpr int kWelcomeExistingNote = 23552;
+inline constexpr int kWelcomeNew = 23553;
+inline constexpr int kWelcomeNewNote = 23554;         // %1 folder
+inline constexpr int kWelcomeNoCongregation = 23555;  // %1 folder
+inline constexpr int kWelcomeChooseFolder = 23556;
+inline constexpr int kHomeMonth = 23557;  // %1 month, %2 year
+inline constexpr int kHomeOpen = 23558;
+inline constexpr int kHomeClosed = 23559;
+inline constexpr int kHomeNotStarted = 23560;
+inline constexpr int kHomeReports = 23561;  // %1 in, %2 expected
+inline constexpr int kHomePastMonth = 23562;
+inline constexpr int kWelcomeDemoFailed = 23563;  // %1 folder
+inline constexpr int kDemoCongName = 23564;
+
 }  // namespace ledra::str

@@ -1,16 +1,13 @@
 #include "reports/window_placement.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace ledra::reports {
 namespace {
 
-constexpr int kPanelSlack = 11;
 constexpr int kAboveTolerance = 20;
-
-int CentredX(const WindowRect& desktop, int width) {
-  return desktop.x + (desktop.width - width) / 2;
-}
+constexpr int kSmallest = 100;
 
 }  // namespace
 
@@ -24,36 +21,38 @@ bool OffScreen(const WindowRect& desktop, Point corner, int window_width) {
   return right + window_width < desktop.width / 10;
 }
 
-WindowPlacement ReportPlacement(const ReportSizeInput& in) {
-  const WindowRect& d = in.desktop;
-  WindowRect r = in.last.value_or(d);
-  if (!in.last) {
-    // First time: the width of a page, the height of the desktop.
-    if (d.width > in.screen_dpi_x * 85 / 10) r.width = in.screen_dpi_x * 83 / 10;
-    r.height = d.height - in.screen_dpi_y / 8;
-  }
+WindowRect MainWindowPlacement(const WindowRect& desktop, const std::optional<WindowRect>& saved) {
+  const WindowRect& d = desktop;
+  WindowRect r = saved.value_or(WindowRect{0, 0, kFirstWidth, kFirstHeight});
   r.width = std::clamp(r.width, 1, std::max(d.width, 1));
   r.height = std::clamp(r.height, 1, std::max(d.height, 1));
-  if (!in.last || OffScreen(d, {r.x, r.y}, r.width)) {
-    r.x = CentredX(d, r.width);
-    r.y = d.y;
-  }
-  return {r, true};
-}
-
-WindowPlacement PanelPlacement(const PanelSizeInput& in) {
-  const WindowRect& d = in.desktop;
-  WindowRect r;
-  r.width = in.panel_width + in.frame_width + kPanelSlack;
-  r.height = in.panel_height + in.frame_height + kPanelSlack;
-  if (in.last && !OffScreen(d, *in.last, r.width)) {
-    r.x = in.last->x;
-    r.y = in.last->y;
-  } else {
-    r.x = CentredX(d, r.width);
+  if (!saved || OffScreen(d, {r.x, r.y}, r.width)) {
+    r.x = d.x + (d.width - r.width) / 2;
     r.y = d.y + (d.height - r.height) / 2;
   }
-  return {r, false};
+  return r;
+}
+
+std::optional<WindowRect> ParseWindowRect(const std::string& text) {
+  int values[4] = {};
+  const char* at = text.data();
+  const char* end = text.data() + text.size();
+  for (int i = 0; i < 4; ++i) {
+    if (i > 0) {
+      if (at == end || *at != ',') return std::nullopt;
+      ++at;
+    }
+    const auto [next, ec] = std::from_chars(at, end, values[i]);
+    if (ec != std::errc()) return std::nullopt;
+    at = next;
+  }
+  if (at != end || values[2] < kSmallest || values[3] < kSmallest) return std::nullopt;
+  return WindowRect{values[0], values[1], values[2], values[3]};
+}
+
+std::string WindowRectText(const WindowRect& r) {
+  return std::to_string(r.x) + "," + std::to_string(r.y) + "," + std::to_string(r.width) + "," +
+         std::to_string(r.height);
 }
 
 }  // namespace ledra::reports

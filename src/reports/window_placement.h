@@ -1,9 +1,12 @@
 #pragma once
-// Where the main window goes and how large it is when the view switches
-// between the action panel and a report. Pure arithmetic on the desktop's
-// work area; the window only applies the result.
+// Where the main window goes: a normal-sized window centred on the work area
+// at the first start, then the place and size it had when the program last
+// closed, brought back when that place is out of reach (a screen unplugged,
+// a smaller resolution). Pure arithmetic on the desktop's work area; the
+// window only applies the result.
 
 #include <optional>
+#include <string>
 
 namespace ledra::reports {
 
@@ -17,11 +20,8 @@ struct WindowRect {
   bool operator==(const WindowRect&) const = default;
 };
 
-struct WindowPlacement {
-  WindowRect rect;  // the outer frame, in desktop coordinates
-  bool maximize_box = false;
-  bool operator==(const WindowPlacement&) const = default;
-};
+// The first start's size: large enough for the home view and a report page.
+inline constexpr int kFirstWidth = 1000, kFirstHeight = 700;
 
 // A remembered top-left corner that would leave the window out of reach:
 // more than 9/10 of the work area to the right, more than 4/5 down, more than
@@ -29,24 +29,15 @@ struct WindowPlacement {
 // width of the window remains.
 bool OffScreen(const WindowRect& desktop, Point corner, int window_width);
 
-// The report window's size: the size it had, or the whole work area at first;
-// no wider than 8.3 inches when the desktop is wider than 8.5 inches, and no
-// taller than the work area less an eighth of an inch.
-struct ReportSizeInput {
-  WindowRect desktop;  // work area
-  int screen_dpi_x = 96, screen_dpi_y = 96;
-  std::optional<WindowRect> last;  // the report window when it was last left
-};
-WindowPlacement ReportPlacement(const ReportSizeInput& in);
+// The window's frame on `desktop` (the work area of the screen it was on, or
+// of the primary screen): `saved` when there is one, no larger than the work
+// area and centred when out of reach; otherwise the first start's size,
+// centred.
+WindowRect MainWindowPlacement(const WindowRect& desktop, const std::optional<WindowRect>& saved);
 
-// The panel window: the panel plus the frame and menu bar around it and 11
-// pixels, at its last place or centred on the work area.
-struct PanelSizeInput {
-  WindowRect desktop;
-  int panel_width = 0, panel_height = 0;
-  int frame_width = 0, frame_height = 0;  // frame, title and menu bar together
-  std::optional<Point> last;
-};
-WindowPlacement PanelPlacement(const PanelSizeInput& in);
+// "x,y,width,height" as the settings keep it; nullopt for anything else or a
+// size under 100 pixels.
+std::optional<WindowRect> ParseWindowRect(const std::string& text);
+std::string WindowRectText(const WindowRect& r);
 
 }  // namespace ledra::reports

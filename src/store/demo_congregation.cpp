@@ -13,6 +13,7 @@
 #include "store/demo_names.h"
 #include "store/document.h"
 #include "store/remark_file.h"
+#include "store/settings.h"
 
 namespace ledra::store {
 namespace {
@@ -482,7 +483,12 @@ Status BuildDemo(const platform::Path& folder, const DemoOptions& options, Promp
   doc.db().RebuildIndexes(prompter);
   Status saved = doc.SaveCommand(/*from_menu=*/false);
   doc.DeleteRemarkUndo();
-  return saved;
+  if (!saved) return saved;
+  // A name on the home view and the reports' headings, as a real one has.
+  const platform::Path settings_file = SettingsPath(folder);
+  Settings settings = LoadSettings(settings_file, LanguageCode());
+  settings.cong_name = Strings().Get(str::kDemoCongName);
+  return SaveSettings(settings, settings_file, LanguageCode());
 }
 
 // Puts the finished folder in place: one rename when the target is missing or

@@ -4,6 +4,8 @@
 #include <QMainWindow>
 #include <functional>
 
+#include "platform/user_config.h"
+
 namespace ledra::gui {
 
 // The program's one main window: menus, the view and a two-pane status bar.
@@ -16,10 +18,18 @@ class MainWindow : public QMainWindow {
   // Sets the text of status pane 0 or 1.
   void SetStatusText(int pane, const QString& text);
 
+  // Where the window goes before it is first shown: its place and screen of
+  // the last time, else a normal size in the middle of the primary screen.
+  void Place(const platform::UserConfig& config);
+  // Keeps the window's place (the normal one while maximised) in `config`.
+  void StorePlace(platform::UserConfig& config) const;
+
   QMenu* file_menu() const { return file_menu_; }
   QAction* exit_action() const { return exit_action_; }
   // Asked before the window closes; false keeps it open.
   std::function<bool()> close_guard;
+  // Called once the window is really closing.
+  std::function<void()> on_closing;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

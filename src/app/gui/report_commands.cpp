@@ -72,8 +72,7 @@ ReportCommands::ReportCommands(MainWindow& window, store::Document& document,
       prompter_(prompter),
       clock_(clock),
       model_(ScreenDpi(true), ScreenDpi(false), DefaultPrinterDpi(), DefaultPrinterDpi()),
-      fonts_(reports::IsHighResolution(model_.printer_dpi_x()), document.db().language_code),
-      placer_(window, model_.screen_dpi_x(), model_.screen_dpi_y()) {
+      fonts_(reports::IsHighResolution(model_.printer_dpi_x()), document.db().language_code) {
   fonts_.Read(platform::IniFile::Load(store::SettingsPath(document_.data_folder())));
   stack_ = new QStackedWidget(&window);
   panel_ = new ActionPanel(stack_);
@@ -312,11 +311,9 @@ void ReportCommands::ShowReport(int kind) {
   }
   // The report to the branch shows the totals as they stand now.
   if (info->branch_report && !document_.read_only()) activity::ComputeBranchTotals(document_.db());
-  const bool entering = model_.mode() != reports::ViewMode::kReport;
-  if (entering) placer_.RememberPanel();
+  // The window keeps its place and size: the report fills it.
   model_.ShowReport(kind, group);
   stack_->setCurrentWidget(view_);
-  if (entering) placer_.PlaceForReport();
   view_->Refresh();
   view_->setFocus();
   UpdateActions();
@@ -353,10 +350,9 @@ void ReportCommands::ShowLabels(bool chosen) {
 }
 
 void ReportCommands::ShowPanel() {
-  if (model_.mode() == reports::ViewMode::kReport) placer_.RememberReport();
   model_.ShowPanel();
   stack_->setCurrentWidget(panel_);
-  placer_.PlaceForPanel(panel_->sizeHint());
+  panel_->Refresh();
   UpdateActions();
 }
 

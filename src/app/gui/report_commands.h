@@ -13,7 +13,6 @@
 #include "reports/report_view_model.h"
 #include "store/document.h"
 #include "store/settings.h"
-#include "window_placer.h"
 
 class QAction;
 class QStackedWidget;
@@ -62,7 +61,6 @@ class ReportCommands : public QObject {
   const Clock& clock_;
   reports::ReportViewModel model_;
   reports::ReportFonts fonts_;
-  WindowPlacer placer_;
   QStackedWidget* stack_ = nullptr;
   ActionPanel* panel_ = nullptr;
   ReportView* view_ = nullptr;

@@ -2,7 +2,11 @@
 
 #include <filesystem>
 
+#include <QApplication>
+#include <QMenuBar>
+
 #include "action_panel.h"
+#include "activity/home_summary.h"
 #include "attendance_commands.h"
 #include "card_commands.h"
 #include "document_menus.h"
@@ -21,9 +25,11 @@
 #include "report_commands.h"
 #include "single_instance.h"
 #include "status_list_commands.h"
+#include "store/demo_congregation.h"
 #include "store/start_notice.h"
 #include "store/ui/confidentiality_sweep_dialog.h"
 #include "store/ui/password_dialogs.h"
+#include "welcome_dialog.h"
 
 namespace ledra::gui {
 
@@ -39,9 +45,18 @@ Startup::Startup(StartupOptions options, Prompter* prompter)
 Startup::~Startup() = default;
 
 Startup::Outcome Startup::Start() {
-  data_folder_ =
-      platform::ChooseDataFolder(platform::DataFolderInputsFromEnvironment(options_.data_folder));
-  if (auto other = ClaimInstance()) return *other;
+  user_config_file_ = options_.user_config.empty() ? platform::UserConfigPathFromEnvironment()
+                                                   : options_.user_config;
+  user_config_ = platform::LoadUserConfig(user_config_file_);
+  platform::DataFolderInputs inputs =
+      platform::DataFolderInputsFromEnvironment(options_.data_folder);
+  inputs.remembered = user_config_.data_folder;
+  data_folder_ = platform::ChooseDataFolder(inputs);
+  const bool first_start = platform::IsFirstStart(inputs);
+  if (auto other = ClaimInstance(first_start)) return *other;
+  if (first_start) {
+    if (auto left = Welcome(inputs)) return *left;
+  }
   if (auto refused = TakeDataFolder()) return *refused;
   ReadSettings();
 
@@ -61,6 +76,8 @@ Startup::Outcome Startup::Start() {
   document_->on_save_settings = [this] { SaveSettings(); };
 
   window_ = std::make_unique<MainWindow>();
+  window_->Place(user_config_);
+  window_->on_closing = [this] { SaveUserConfig(); };
   window_->SetStatusText(1, ReportMonthStatus());
   // Both are owned by the window.
   auto* menus = new DocumentMenus(*window_, *document_, settings_, prompter_, *clock_);
@@ -110,6 +127,9 @@ Startup::Outcome Startup::Start() {
     reports->panel()->SetReturn(open_month, [menus] { menus->ReturnToOpenMonth(); });
     month->Refresh();
   };
+  reports->panel()->SetSummarySource(
+      [this] { return activity::HomeSummaryOf(document_->db(), settings_.cong_name); });
+  reports->panel()->ReserveKeysOf(*window_->menuBar());
   menus->Refresh();
   QObject::connect(instance_.get(), &SingleInstance::ActivationRequested, window_.get(),
                    [w = window_.get()] { RaiseWindow(w); });
@@ -133,10 +153,12 @@ QString FolderName(const platform::Path& folder) {
 
 }  // namespace
 
-std::optional<Startup::Outcome> Startup::ClaimInstance() {
+std::optional<Startup::Outcome> Startup::ClaimInstance(bool first_start) {
   instance_ = std::make_unique<SingleInstance>(
       options_.instance_name.isEmpty() ? SingleInstance::DefaultName() : options_.instance_name);
   if (instance_->Claim()) return std::nullopt;
+  // Nothing was asked for: the running window is what the user wants.
+  if (first_start) return Outcome::kOtherInstance;
   // Raised either way; but a start for another folder must not end silently,
   // or the user would take the open window for the folder asked for.
   const QString running = instance_->running_folder();
@@ -172,6 +194,44 @@ std::optional<Startup::Outcome> Startup::TakeDataFolder() {
   }
   instance_->SetDataFolder(FolderName(data_folder_));
   return std::nullopt;
+}
+
+std::optional<Startup::Outcome> Startup::Welcome(const platform::DataFolderInputs& inputs) {
+  const store::FirstStart start(inputs);
+  std::optional<store::FirstStartPlan> plan;
+  if (options_.welcome) {
+    plan = options_.welcome(start);
+  } else {
+    WelcomeDialog dialog(start, prompter_);
+    dialog.exec();
+    plan = dialog.plan();
+  }
+  if (!plan) return Outcome::kCancelled;
+  data_folder_ = plan->folder;
+  if (plan->build_demo) {
+    store::DemoOptions demo;
+    demo.today = clock_->Today();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Status built = store::WriteDemoCongregation(data_folder_, demo, prompter_);
+    QApplication::restoreOverrideCursor();
+    if (!built) {
+      prompter_.Inform(
+          Strings().Format(str::kWelcomeDemoFailed, {platform::PathForMessage(data_folder_)}) +
+          "\n\n" + built.error().text);
+      return Outcome::kFailed;
+    }
+  }
+  if (plan->remember) {
+    user_config_.data_folder = data_folder_;
+    SaveUserConfig();
+  }
+  return std::nullopt;
+}
+
+void Startup::SaveUserConfig() {
+  if (window_) window_->StorePlace(user_config_);
+  // Only the window's place and the folder: losing them costs nothing.
+  static_cast<void>(platform::SaveUserConfig(user_config_, user_config_file_));
 }
 
 void Startup::ReadSettings() {

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -13,7 +14,9 @@
 #include "platform/folder_lock.h"
 #include "platform/prompter.h"
 #include "platform/qt/qt_prompter.h"
+#include "platform/user_config.h"
 #include "store/document.h"
+#include "store/first_start.h"
 #include "store/settings.h"
 
 namespace ledra::gui {
@@ -25,6 +28,9 @@ struct StartupOptions {
   std::optional<platform::Path> data_folder;  // --data DIR
   std::optional<Date> today;                  // --today YYYY-MM-DD
   QString instance_name;                      // empty: the per-user default
+  platform::Path user_config;                 // empty: $XDG_CONFIG_HOME/ledra/ledra.conf
+  // Answers the welcome view instead of showing it (tests).
+  std::function<std::optional<store::FirstStartPlan>(const store::FirstStart&)> welcome;
 };
 
 class Startup {
@@ -35,7 +41,8 @@ class Startup {
     kOtherFolder,    // another instance holds another folder; told the user
     kFailed,         // told the user why (folder in use, folder not creatable)
     kRefused,        // the password was refused
-    kCancelled,      // the user chose not to create the folder --data names
+    kCancelled,      // the user chose not to create the folder --data names,
+                     // or left the welcome view
   };
 
   // `prompter` answers instead of message boxes (tests); null: message boxes.
@@ -57,7 +64,11 @@ class Startup {
   QString ReportMonthStatus() const;
 
  private:
-  std::optional<Outcome> ClaimInstance();
+  std::optional<Outcome> ClaimInstance(bool first_start);
+  // The welcome view's choice becomes the data folder (the demonstration
+  // congregation built there first when asked for).
+  std::optional<Outcome> Welcome(const platform::DataFolderInputs& inputs);
+  void SaveUserConfig();
   std::optional<Outcome> TakeDataFolder();
   void ReadSettings();
 
@@ -67,6 +78,8 @@ class Startup {
   std::unique_ptr<Clock> clock_;
   std::unique_ptr<SingleInstance> instance_;
   platform::Path data_folder_;
+  platform::Path user_config_file_;
+  platform::UserConfig user_config_;
   std::optional<platform::FolderLock> lock_;
   platform::Path settings_file_;
   store::Settings settings_;

@@ -5,6 +5,7 @@
 
 #include "main_window.h"
 #include "platform/files.h"
+#include "platform/user_config.h"
 #include "single_instance.h"
 #include "startup.h"
 
@@ -32,7 +33,7 @@ class StartupTest : public QObject {
   int counter_ = 0;
 
   StartupOptions Options(const QTemporaryDir& dir, const QString& name) {
-    return {dir.path().toStdString(), Date{2025, 3, 10}, name};
+    return {dir.path().toStdString(), Date{2025, 3, 10}, name, {}, {}};
   }
 
  private slots:
@@ -99,7 +100,7 @@ class StartupTest : public QObject {
     const std::string missing = dir.filePath(QStringLiteral("nova")).toStdString();
     {
       ScriptedPrompter declines;  // answers Cancel
-      Startup startup({missing, Date{2025, 3, 10}, UniqueName()}, &declines);
+      Startup startup({missing, Date{2025, 3, 10}, UniqueName(), {}, {}}, &declines);
       QCOMPARE(startup.Start(), Startup::Outcome::kCancelled);
       QCOMPARE(declines.shown.size(), size_t{1});
       QVERIFY(declines.shown[0].find("nova") != std::string::npos);
@@ -107,9 +108,54 @@ class StartupTest : public QObject {
     }
     ScriptedPrompter agrees;
     agrees.answers.push_back(ledra::Answer::kOk);
-    Startup startup({missing, Date{2025, 3, 10}, UniqueName()}, &agrees);
+    Startup startup({missing, Date{2025, 3, 10}, UniqueName(), {}, {}}, &agrees);
     QCOMPARE(startup.Start(), Startup::Outcome::kRunning);
     QVERIFY(QFileInfo(QString::fromStdString(missing)).isDir());
+  }
+
+  void AFirstStartOpensTheDemonstrationAndRemembersOnlyTheWindow() {
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    const ledra::platform::Path config =
+        home.filePath(QStringLiteral("cfg/ledra.conf")).toStdString();
+    ScriptedPrompter prompter;
+    StartupOptions options;
+    options.today = Date{2026, 12, 8};
+    options.instance_name = UniqueName();
+    options.user_config = config;
+    int asked = 0;
+    options.welcome = [&asked](const ledra::store::FirstStart& start) {
+      ++asked;
+      return std::optional(start.Demo());
+    };
+    {
+      Startup startup(options, &prompter);
+      QCOMPARE(startup.Start(), Startup::Outcome::kRunning);
+      QCOMPARE(asked, 1);
+      QCOMPARE(QString::fromStdString(startup.data_folder().string()),
+               home.filePath(QStringLiteral("ledra/demo")));
+      QVERIFY(startup.document()->db().people() > 100);
+      startup.window()->move(40, 30);
+      QVERIFY(startup.window()->close());
+    }
+    const ledra::platform::UserConfig kept = ledra::platform::LoadUserConfig(config);
+    QVERIFY2(!kept.data_folder, "the welcome comes back until a real congregation opens");
+    QVERIFY(kept.window_rect.starts_with("40,30,"));
+
+    // Leaving the welcome ends the program quietly; a new congregation is kept.
+    options.welcome = [](const ledra::store::FirstStart&) {
+      return std::optional<ledra::store::FirstStartPlan>();
+    };
+    QCOMPARE(Startup(options, &prompter).Start(), Startup::Outcome::kCancelled);
+    options.welcome = [](const ledra::store::FirstStart& start) {
+      return std::optional(start.New());
+    };
+    Startup fresh(options, &prompter);
+    QCOMPARE(fresh.Start(), Startup::Outcome::kRunning);
+    QCOMPARE(ledra::platform::LoadUserConfig(config).data_folder, fresh.data_folder());
+    QCOMPARE(QString::fromStdString(fresh.data_folder().string()),
+             home.filePath(QStringLiteral("ledra")));
+    qunsetenv("XDG_DATA_HOME");
   }
 
   void AFolderInUseOpensNothing() {
