@@ -53,11 +53,10 @@ std::optional<std::string> BackupDialogModel::ChooseTargetFolder(const platform:
   return choice.message;
 }
 
-std::vector<std::string> BackupDialogModel::catalogue_lines() const {
-  std::vector<std::string> lines;
-  for (const CatalogueEntry& e : catalogue_.entries)
-    lines.push_back(e.when.empty() ? ForMessage(e.folder) : e.when + "  " + ForMessage(e.folder));
-  return lines;
+std::vector<BackupDialogModel::CatalogueRow> BackupDialogModel::catalogue_rows() const {
+  std::vector<CatalogueRow> rows;
+  for (const CatalogueEntry& e : catalogue_.entries) rows.push_back({e.when, ForMessage(e.folder)});
+  return rows;
 }
 
 void BackupDialogModel::SelectEntry(std::size_t index) {

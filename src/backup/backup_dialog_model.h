@@ -42,8 +42,14 @@ class BackupDialogModel {
 
   // --- restore mode ---
   const Catalogue& catalogue() const { return catalogue_; }
-  // One line per catalogue entry: date and path, or the path alone (ANSI).
-  std::vector<std::string> catalogue_lines() const;
+  // One row per catalogue entry: its date (empty for a set found by listing)
+  // and its folder, as ANSI texts.
+  struct CatalogueRow {
+    std::string date;
+    std::string folder;
+    bool operator==(const CatalogueRow&) const = default;
+  };
+  std::vector<CatalogueRow> catalogue_rows() const;
   void SelectEntry(std::size_t index);
   // A folder chosen with " Which folder contains the backup set to restore? ":
   // a usable set is selected; otherwise its "Ld9*" sets are listed.

@@ -153,9 +153,8 @@ std::string HistoryDateText(const BackupTime& when) {
       {std::string_view(Text(str::kDayMonday + WeekdayFromMonday(d))),
        static_cast<long long>(d.day), std::string_view(Text(str::kMonthJanuary + d.month - 1)),
        static_cast<long long>(d.year)});
-  const int hour12 = when.hour % 12 == 0 ? 12 : when.hour % 12;
-  return date + " " + std::to_string(hour12) + ":" + TwoDigits(when.minute) + " " +
-         Text(when.hour < 12 ? str::kTimeAm : str::kTimePm);
+  // The 24-hour clock of Portuguese texts: "14:32", "0:05".
+  return date + " " + std::to_string(when.hour) + ":" + TwoDigits(when.minute);
 }
 
 std::string HistoryRollText(const Date& today) {

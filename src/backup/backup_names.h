@@ -44,8 +44,8 @@ platform::Path UndoFolder(const platform::Path& data_folder);
 // The undo area's name followed by "_tmp": exists only while an undo runs.
 platform::Path UndoWorkFolder(const platform::Path& data_folder);
 
-// The history's date text of a backup: long date, hour without leading zero,
-// minutes and AM/PM (ANSI).
+// The history's date text of a backup: long date, then the 24-hour time with
+// the hour without leading zero and two-digit minutes (ANSI).
 std::string HistoryDateText(const BackupTime& when);
 // The history's date text of a past-month copy: "%s %d %d (Roll)".
 std::string HistoryRollText(const Date& today);

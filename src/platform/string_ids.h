@@ -359,8 +359,6 @@ inline constexpr int kRetryBackupInAMinute = 24034;
 inline constexpr int kBackupComplete = 24035;
 inline constexpr int kCloseButton = 24036;
 inline constexpr int kHistoryLongDate = 24037;  // weekday, day, month, year
-inline constexpr int kTimeAm = 24038;
-inline constexpr int kTimePm = 24039;
 inline constexpr int kBackupFailed = 24040;
 inline constexpr int kCopyDiffers = 24041;
 inline constexpr int kRestoreFailedPutBack = 24042;
@@ -1113,5 +1111,9 @@ inline constexpr int kHomeReports = 23561;  // %1 in, %2 expected
 inline constexpr int kHomePastMonth = 23562;
 inline constexpr int kWelcomeDemoFailed = 23563;  // %1 folder
 inline constexpr int kDemoCongName = 23564;
+inline constexpr int kHouseholdMembersHeading = 21881;
+inline constexpr int kHouseholdCandidatesHeading = 21882;
+inline constexpr int kRecConsentDate = 21883;
+inline constexpr int kHomeFolderShortcut = 21884;
 
 }  // namespace ledra::str

@@ -77,7 +77,7 @@ TEST_F(BackupRestore, BackupCopiesEveryDataFilePrivatelyAndRecordsIt) {
   EXPECT_EQ(h.records()[0].path, set.string());
   EXPECT_EQ(h.records()[0].when,
             "Ter\xE7"
-            "a-feira, 8 de Dezembro de 2026 2:32 PM");
+            "a-feira, 8 de Dezembro de 2026 14:32");
   EXPECT_EQ(ReadBackupFolder(data), target);
   EXPECT_EQ(ReadLastBackup(data), (Date{2026, 12, 8}));
 }

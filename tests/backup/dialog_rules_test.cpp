@@ -58,7 +58,8 @@ TEST(BackupDialogRules, AChosenFolderIsASetOrListsItsSets) {
   WriteFixture(set / "tdat9.bin", test::MainFile());
   BackupDialogModel model(DialogMode::kRestore, data.path());
   model.ChooseRestoreFolder(stick.path());
-  ASSERT_EQ(model.catalogue_lines(), std::vector<std::string>{set.string()});
+  const std::vector<BackupDialogModel::CatalogueRow> listed = {{"", set.string()}};
+  ASSERT_EQ(model.catalogue_rows(), listed) << "a set found by listing has no date";
   EXPECT_FALSE(model.selected());
   model.ChooseRestoreFolder(set);
   EXPECT_EQ(model.selected(), set);

@@ -21,8 +21,10 @@ TEST(BackupNames, SetNameUsesEnglishMonthsWhateverTheLocale) {
 
 TEST(BackupNames, HistoryTexts) {
   // 7 March 2025 was a Friday.
-  EXPECT_EQ(HistoryDateText({{2025, 3, 7}, 14, 32}), "Sexta-feira, 7 de Mar\xE7o de 2025 2:32 PM");
-  EXPECT_EQ(HistoryDateText({{2025, 3, 9}, 0, 5}), "Domingo, 9 de Mar\xE7o de 2025 12:05 AM");
+  EXPECT_EQ(HistoryDateText({{2025, 3, 7}, 14, 32}), "Sexta-feira, 7 de Mar\xE7o de 2025 14:32");
+  EXPECT_EQ(HistoryDateText({{2025, 3, 9}, 0, 5}), "Domingo, 9 de Mar\xE7o de 2025 0:05");
+  EXPECT_EQ(HistoryDateText({{2025, 3, 9}, 9, 0}), "Domingo, 9 de Mar\xE7o de 2025 9:00");
+  EXPECT_EQ(HistoryDateText({{2025, 3, 9}, 12, 7}), "Domingo, 9 de Mar\xE7o de 2025 12:07");
   EXPECT_EQ(HistoryRollText({2026, 1, 4}), "Janeiro 4 2026 (Roll)");
 }
 

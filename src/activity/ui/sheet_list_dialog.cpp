@@ -37,6 +37,8 @@ SheetListDialog::SheetListDialog(store::Document& doc, Prompter& prompter, QWidg
   for (const std::string& g : model_.GroupChoices()) groups_->addItem(qt::FromAnsi(g));
   missing_ = new QCheckBox(qt::Text(str::kSheetMissingOnly), this);
   list_ = new QListWidget(this);
+  // Wide enough for a whole "Surname, Name" and tall enough for a group.
+  list_->setMinimumSize(list_->fontMetrics().averageCharWidth() * 30, 260);
   entered_ = new QLabel(this);
   left->addWidget(groups_);
   left->addWidget(missing_);

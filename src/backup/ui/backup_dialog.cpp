@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "backup/ui/folder_chooser_dialog.h"
 #include "platform/qt/qt_text.h"
@@ -22,6 +24,25 @@ namespace {
 
 QString PathText(const platform::Path& p) {
   return QString::fromStdString(p.string());
+}
+
+// The sets to restore: date | folder. Long folders are elided in the middle
+// (their ends tell sets apart) with the whole path as tooltip, and the folder
+// column takes whatever width the date leaves, so nothing scrolls sideways.
+QTreeWidget* CatalogueView(QWidget* parent) {
+  auto* view = new QTreeWidget(parent);
+  view->setColumnCount(2);
+  view->setHeaderLabels({qt::Text(str::kCatalogueDateColumn), qt::Text(str::kCatalogueSetColumn)});
+  view->setRootIsDecorated(false);
+  view->setUniformRowHeights(true);
+  view->setAllColumnsShowFocus(true);
+  view->setTextElideMode(Qt::ElideMiddle);
+  view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  QHeaderView* header = view->header();
+  header->setStretchLastSection(true);
+  header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  header->setSectionResizeMode(1, QHeaderView::Stretch);
+  return view;
 }
 
 // The model reads the history while the wait text is up.
@@ -64,10 +85,11 @@ BackupDialog::BackupDialog(DialogMode mode, store::Document& document, const Clo
   } else {
     auto* from = new QGroupBox(qt::Text(str::kSelectFromCatalogue), this);
     auto* from_layout = new QVBoxLayout(from);
-    catalogue_ = new QListWidget(from);
+    catalogue_ = CatalogueView(from);
     from_layout->addWidget(catalogue_);
-    layout->addWidget(from);
-    connect(catalogue_, &QListWidget::currentRowChanged, this, [this](int row) {
+    layout->addWidget(from, 1);
+    connect(catalogue_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+      const int row = item ? catalogue_->indexOfTopLevelItem(item) : -1;
       if (row >= 0) model_.SelectEntry(static_cast<std::size_t>(row));
       Refresh();
     });
@@ -103,11 +125,21 @@ BackupDialog::BackupDialog(DialogMode mode, store::Document& document, const Clo
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
   Refresh();
+  // Wide enough for a long date beside a usable part of the folder, well
+  // within a small screen.
+  const QSize hint = sizeHint();
+  resize(std::clamp(hint.width(), 720, 1000),
+         std::clamp(hint.height(), mode == DialogMode::kRestore ? 460 : 0, 700));
 }
 
 void BackupDialog::FillCatalogue() {
   catalogue_->clear();
-  for (const std::string& line : model_.catalogue_lines()) catalogue_->addItem(qt::FromAnsi(line));
+  for (const auto& row : model_.catalogue_rows()) {
+    const QString folder = qt::FromAnsi(row.folder);
+    auto* item = new QTreeWidgetItem(catalogue_, {qt::FromAnsi(row.date), folder});
+    item->setToolTip(0, folder);
+    item->setToolTip(1, folder);
+  }
 }
 
 void BackupDialog::Refresh() {

@@ -10,7 +10,7 @@
 #include "platform/prompter.h"
 
 class QLabel;
-class QListWidget;
+class QTreeWidget;
 class QProgressBar;
 class QPushButton;
 class QGroupBox;
@@ -38,7 +38,8 @@ class BackupDialog : public QDialog {
   QLabel* status() const { return status_; }
   QLabel* required_space() const { return space_; }
   QLabel* folder_label() const { return folder_; }
-  QListWidget* catalogue() const { return catalogue_; }
+  // The sets to restore, one row each: date | folder.
+  QTreeWidget* catalogue() const { return catalogue_; }
   QProgressBar* progress() const { return progress_; }
   QPushButton* ok_button() const { return ok_; }
   QPushButton* cancel_button() const { return cancel_; }
@@ -59,7 +60,7 @@ class BackupDialog : public QDialog {
   QLabel* space_ = nullptr;
   QLabel* folder_ = nullptr;
   QLabel* status_ = nullptr;
-  QListWidget* catalogue_ = nullptr;
+  QTreeWidget* catalogue_ = nullptr;
   QProgressBar* progress_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;

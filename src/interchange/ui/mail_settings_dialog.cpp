@@ -49,7 +49,10 @@ MailSettingsDialog::MailSettingsDialog(platform::Path data_folder, std::string_v
   layout->addWidget(through);
 
   auto* form = new QFormLayout;
+  // Room for a server name or an address as typed, not a cramped box.
+  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
   host_ = new QLineEdit(this);
+  host_->setMinimumWidth(host_->fontMetrics().averageCharWidth() * 36);
   port_ = new QSpinBox(this);
   port_->setRange(1, 65535);
   security_ = new QComboBox(this);

@@ -116,17 +116,28 @@ HouseholdDialog::HouseholdDialog(HouseholdEditor& editor, QWidget* parent)
     : QDialog(parent), editor_(editor) {
   setWindowTitle(qt::FromAnsi(editor.title()));
   auto* layout = new QVBoxLayout(this);
+  // Each list under its heading, with the button that acts on it: the
+  // household's members (removed with "Apagar") and the publishers in no
+  // household (added with "Adicione um Membro").
+  auto heading = [this](int caption, QWidget* list) {
+    auto* label = new QLabel(qt::Text(caption), this);
+    label->setBuddy(list);
+    return label;
+  };
+  // Made in the order shown, which is the keyboard's order too.
   members = new QListWidget(this);
-  candidates = new QListWidget(this);
-  layout->addWidget(members);
-  auto* add = new QPushButton(qt::Text(str::kRecAddMember), this);
+  auto* members_heading = heading(str::kHouseholdMembersHeading, members);
   auto* remove = new QPushButton(qt::Text(str::kRecDeleteButton), this);
+  candidates = new QListWidget(this);
+  auto* candidates_heading = heading(str::kHouseholdCandidatesHeading, candidates);
+  auto* add = new QPushButton(qt::Text(str::kRecAddMember), this);
   auto* close = new QPushButton(qt::Text(str::kRecCloseButton), this);
-  layout->addWidget(candidates);
-  layout->addWidget(add);
-  layout->addWidget(remove);
-  layout->addWidget(close);
-  for (QWidget* w : std::initializer_list<QWidget*>{candidates, add, remove})
+  for (QWidget* w : std::initializer_list<QWidget*>{members_heading, members, remove,
+                                                    candidates_heading, candidates, add})
+    layout->addWidget(w);
+  for (QPushButton* b : {remove, add}) layout->setAlignment(b, Qt::AlignRight);
+  layout->addWidget(close, 0, Qt::AlignRight);
+  for (QWidget* w : std::initializer_list<QWidget*>{candidates_heading, candidates, add, remove})
     w->setVisible(editor.can_edit());
   connect(add, &QPushButton::clicked, this, [this] {
     if (auto* item = candidates->currentItem()) {

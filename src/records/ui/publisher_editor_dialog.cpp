@@ -1,6 +1,7 @@
 #include "records/ui/publisher_editor_dialog.h"
 
 #include <QCheckBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -51,11 +52,13 @@ PublisherEditorDialog::~PublisherEditorDialog() {
 }
 
 void PublisherEditorDialog::Build() {
-  auto* grid = new QGridLayout(this);
-  int row = 0;
+  // One form: every field beside its label, the tick boxes and buttons across both columns.
+  form_ = new QFormLayout(this);
+  form_->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
   auto add_row = [&](int caption, QWidget* w) {
-    grid->addWidget(new QLabel(qt::Text(caption), this), row, 0);
-    grid->addWidget(w, row++, 1, 1, 3);
+    auto* label = new QLabel(qt::Text(caption), this);
+    label->setBuddy(w);
+    form_->addRow(label, w);
   };
   first = LineEdit(this, static_cast<int>(kNameLimit));
   last = LineEdit(this, static_cast<int>(kNameLimit));
@@ -115,11 +118,11 @@ void PublisherEditorDialog::Build() {
   ticks->addWidget(deaf, 5, 0);
   ticks->addWidget(blind, 5, 1);
   ticks->addWidget(prisoners, 5, 2);
-  grid->addLayout(ticks, row++, 0, 1, 4);
+  form_->addRow(ticks);
   consent = check(str::kRecConsent);
   consent_date = new DateLists(editor_.years(), this);
-  grid->addWidget(consent, row++, 0, 1, 4);
-  grid->addWidget(consent_date, row++, 0, 1, 4);
+  form_->addRow(consent);
+  add_row(str::kRecConsentDate, consent_date);
   connect(head, &QCheckBox::clicked, this, [this] {
     Pull();
     Push();
@@ -155,11 +158,14 @@ void PublisherEditorDialog::Build() {
   contact = button(str::kRecEmergencyContactButton);
   copy = new QPushButton(this);
   forget = button(str::kRecDeleteButton);
-  auto* side = new QHBoxLayout;
-  for (QPushButton* b :
-       {household, group, status, privileges, expanded, needs, contact, copy, forget})
-    side->addWidget(b);
-  grid->addLayout(side, row++, 0, 1, 4);
+  // Two rows, so the dialog stays narrower than a small screen.
+  auto button_row = [&](std::initializer_list<QPushButton*> row) {
+    auto* side = new QHBoxLayout;
+    for (QPushButton* b : row) side->addWidget(b);
+    form_->addRow(side);
+  };
+  button_row({household, group, status, privileges});
+  button_row({expanded, needs, contact, copy, forget});
   ok = button(str::kRecOkButton);
   remove = button(str::kRecEditorDeleteButton);
   previous = button(str::kRecPreviousButton);
@@ -167,7 +173,7 @@ void PublisherEditorDialog::Build() {
   cancel = button(str::kRecCancelButton);
   auto* bottom = new QHBoxLayout;
   for (QPushButton* b : {ok, remove, previous, next, cancel}) bottom->addWidget(b);
-  grid->addLayout(bottom, row++, 0, 1, 4);
+  form_->addRow(bottom);
   for (QPushButton* b : findChildren<QPushButton*>()) b->setAutoDefault(false);
 
   connect(ok, &QPushButton::clicked, this, [this] {
@@ -264,7 +270,7 @@ void PublisherEditorDialog::Push() {
   household->setText(qt::FromAnsi(ht));
   household->setVisible(!ht.empty());
   group->setText(qt::FromAnsi(editor_.group_button_text()));
-  consent_date->setVisible(editor_.consent_dates_visible());
+  form_->setRowVisible(consent_date, editor_.consent_dates_visible());
   special_servant->setVisible(editor_.special_servant_visible());
   field_missionary->setVisible(editor_.field_missionary_visible());
   special_category->setVisible(editor_.special_category_visible());

@@ -9,6 +9,7 @@
 
 class QAbstractButton;
 class QCheckBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -66,6 +67,8 @@ class PublisherEditorDialog : public QDialog {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // The form of labelled rows, for dialogs that show fewer fields or add some.
+  QFormLayout* form() const { return form_; }
 
  private:
   void Build();
@@ -81,6 +84,7 @@ class PublisherEditorDialog : public QDialog {
   PublisherEditor& editor_;
   PublisherChooser* chooser_;
   Prompter& prompter_;
+  QFormLayout* form_ = nullptr;
   bool changed_ = false;
   bool pushing_ = false;
 };

@@ -1,7 +1,7 @@
 #include "records/ui/student_dialogs.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -35,22 +35,19 @@ StudentEditorDialog::StudentEditorDialog(PublisherEditor& editor, store::Documen
            anointed, baptism, consent, consent_date, status, privileges, copy, forget, previous,
            next, special_servant, field_missionary, special_category, remove})
     w->hide();
-  // The caption of the baptism date goes with it.
-  if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
-    const int at = grid->indexOf(baptism);
-    int row = 0, column = 0, rows = 0, columns = 0;
-    grid->getItemPosition(at, &row, &column, &rows, &columns);
-    if (QLayoutItem* caption = grid->itemAtPosition(row, 0); caption && caption->widget())
-      caption->widget()->hide();
-    conductor = new QLabel(this);
-    pick_conductor = new QPushButton(qt::Text(str::kStudentPickConductor), this);
-    drop_conductor = new QPushButton(qt::Text(str::kStudentDropConductor), this);
-    auto* line = new QHBoxLayout;
-    line->addWidget(conductor, 1);
-    line->addWidget(pick_conductor);
-    line->addWidget(drop_conductor);
-    grid->addLayout(line, grid->rowCount(), 0, 1, grid->columnCount());
-  }
+  // The baptism row goes, caption and all; the conductor takes its place.
+  int row = 0;
+  QFormLayout::ItemRole role{};
+  form()->getWidgetPosition(baptism, &row, &role);
+  form()->setRowVisible(baptism, false);
+  conductor = new QLabel(this);
+  pick_conductor = new QPushButton(qt::Text(str::kStudentPickConductor), this);
+  drop_conductor = new QPushButton(qt::Text(str::kStudentDropConductor), this);
+  auto* line = new QHBoxLayout;
+  line->addWidget(conductor, 1);
+  line->addWidget(pick_conductor);
+  line->addWidget(drop_conductor);
+  form()->insertRow(row + 1, line);
   connect(pick_conductor, &QPushButton::clicked, this, [this] {
     PublisherChooserDialog d(doc_, settings_, prompter_, ChooserMode::kPickOne, this);
     if (editor_.conductor() != 0) d.chooser().SelectId(editor_.conductor());

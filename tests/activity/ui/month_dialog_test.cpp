@@ -117,8 +117,11 @@ class MonthDialogTest : public QObject {
     ledra::WriteFixture(folder.path() / "tdat9.bin", file);
     ScriptedPrompter prompter;
     ledra::gui::Startup startup(
-        {folder.path().string(), ledra::Date{2026, 12, 3},
-         QStringLiteral("ledra-month-test-%1").arg(QCoreApplication::applicationPid())},
+        {folder.path().string(),
+         ledra::Date{2026, 12, 3},
+         QStringLiteral("ledra-month-test-%1").arg(QCoreApplication::applicationPid()),
+         {},
+         {}},
         &prompter);
     QCOMPARE(startup.Start(), ledra::gui::Startup::Outcome::kRunning);
     auto* panel = startup.window()->findChild<ledra::gui::ActionPanel*>();

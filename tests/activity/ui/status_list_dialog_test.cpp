@@ -126,8 +126,11 @@ class StatusListDialogTest : public QObject {
     ledra::WriteFixture(folder.path() / "tdat9.bin", file);
     ledra::ScriptedPrompter prompter;
     ledra::gui::Startup startup(
-        {folder.path().string(), ledra::Date{2026, 12, 9},
-         QStringLiteral("ledra-status-test-%1").arg(QCoreApplication::applicationPid())},
+        {folder.path().string(),
+         ledra::Date{2026, 12, 9},
+         QStringLiteral("ledra-status-test-%1").arg(QCoreApplication::applicationPid()),
+         {},
+         {}},
         &prompter);
     QCOMPARE(startup.Start(), ledra::gui::Startup::Outcome::kRunning);
     QAction* irregular = nullptr;

@@ -14,8 +14,13 @@
 #include <QtTest>
 
 #include "action_panel.h"
+#include "activity/ui/report_sheet_dialog.h"
+#include "activity/ui/sheet_list_dialog.h"
 #include "backup/ui/backup_dialog.h"
+#include "backup/ui/folder_chooser_dialog.h"
+#include "interchange/ui/mail_settings_dialog.h"
 #include "main_window.h"
+#include "platform/qt/qt_translations.h"
 #include "platform/string_ids.h"
 #include "records/publisher_chooser.h"
 #include "records/publisher_editor.h"
@@ -29,6 +34,16 @@ namespace ledra::gui {
 namespace {
 
 const Date kToday{2026, 12, 8};
+
+// No keyring: the mail settings ask for the password each time.
+class NullKeyring final : public platform::PasswordKeyring {
+ public:
+  bool Available() override { return false; }
+  std::optional<std::string> Lookup(std::string_view, std::string_view) override {
+    return std::nullopt;
+  }
+  Status Store(std::string_view, std::string_view, std::string_view) override { return {}; }
+};
 
 // A caption as drawn: "&&" is one ampersand, a single "&" marks the accelerator.
 QString Drawn(QString text) {
@@ -114,6 +129,9 @@ class LooksTest : public QObject {
 
  private slots:
   void initTestCase() {
+    // As the program runs: Qt's own buttons and dialogs in Portuguese.
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Portugal));
+    QVERIFY(qt::InstallQtTranslations(*QCoreApplication::instance()));
     store::DemoOptions demo;
     demo.people = 60;
     demo.today = kToday;
@@ -188,6 +206,32 @@ class LooksTest : public QObject {
                                                         : QStringLiteral("restore_dialog"));
       const QStringList cut = CutTexts(&dialog);
       QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    }
+  }
+
+  void monthDialogsFitTheirTexts() {
+    store::Document& doc = *startup_->document();
+    const auto none = [](QWidget*) {};
+    activity::ui::SheetListDialog sheets(doc, prompter_, startup_->window(),
+                                         {none, none, none, none});
+    activity::ui::ReportSheetDialog sheet(doc, 1, prompter_, startup_->window());
+    NullKeyring keyring;
+    interchange::ui::MailSettingsDialog mail(doc.data_folder(), "", keyring, prompter_,
+                                             startup_->window());
+    backup::ui::FolderChooserDialog folders(doc.data_folder(), doc.data_folder(), "", prompter_,
+                                            startup_->window());
+    const std::pair<QDialog*, const char*> dialogs[] = {{&sheets, "sheet_list"},
+                                                        {&sheet, "report_sheet"},
+                                                        {&mail, "mail_settings"},
+                                                        {&folders, "folder_chooser"}};
+    for (const auto& [dialog, name] : dialogs) {
+      dialog->show();
+      QVERIFY(QTest::qWaitForWindowExposed(dialog));
+      Keep(dialog, QString::fromLatin1(name));
+      QVERIFY2(dialog->width() <= 1000 && dialog->height() <= 700, name);
+      const QStringList cut = CutTexts(dialog);
+      QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+      dialog->hide();
     }
   }
 

@@ -1,8 +1,13 @@
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTreeView>
+#include <QTreeWidget>
 #include <QtTest>
 #include <fstream>
 #include <memory>
@@ -10,7 +15,9 @@
 #include "backup/backup_set.h"
 #include "backup/restore_set.h"
 #include "backup/ui/backup_dialog.h"
+#include "backup/ui/folder_chooser_dialog.h"
 #include "platform/files.h"
+#include "platform/folder_shortcuts.h"
 #include "store/document.h"
 
 using ledra::Date;
@@ -18,6 +25,7 @@ using ledra::FixedClock;
 using ledra::ScriptedPrompter;
 using ledra::backup::DialogMode;
 using ledra::backup::ui::BackupDialog;
+using ledra::backup::ui::FolderChooserDialog;
 namespace platform = ledra::platform;
 
 namespace {
@@ -105,11 +113,16 @@ class BackupDialogTest : public QObject {
     BackupDialog dialog(DialogMode::kRestore, *doc_, clock_, prompter_);
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Restaurar"));
-    QCOMPARE(dialog.catalogue()->count(), 1);
-    QVERIFY(dialog.catalogue()->item(0)->text().endsWith(QString::fromStdString(set->string())));
+    QTreeWidget* sets = dialog.catalogue();
+    QCOMPARE(sets->topLevelItemCount(), 1);
+    const QString folder = QString::fromStdString(set->string());
+    QCOMPARE(sets->topLevelItem(0)->text(0),
+             QString::fromUtf8("Terça-feira, 8 de Dezembro de 2026 10:15"));
+    QCOMPARE(sets->topLevelItem(0)->text(1), folder);
+    QCOMPARE(sets->topLevelItem(0)->toolTip(1), folder);
     QVERIFY(!dialog.undo_button()->isVisible());
     QVERIFY(!dialog.ok_button()->isEnabled());
-    dialog.catalogue()->setCurrentRow(0);
+    sets->setCurrentItem(sets->topLevelItem(0));
     QCOMPARE(dialog.status()->text(), QStringLiteral("Click OK to restore from backup set: %1")
                                           .arg(QString::fromStdString(set->string())));
     QTest::mouseClick(dialog.ok_button(), Qt::LeftButton);
@@ -124,6 +137,52 @@ class BackupDialogTest : public QObject {
         QStringLiteral("Click OK to reverse ( undo ) last restore : ")));
     QTest::mouseClick(again.ok_button(), Qt::LeftButton);
     QCOMPARE(doc_->db().people(), 3);
+  }
+
+  void RestoreListShowsDateAndFolderWithoutScrollingSideways() {
+    // A set deep enough that its path is far wider than the dialog.
+    platform::Path deep = stick_;
+    for (int i = 0; i < 6; ++i) deep /= "uma-pasta-com-um-nome-bem-comprido-" + std::to_string(i);
+    QVERIFY(platform::CreateFolders(deep).ok());
+    QVERIFY(ledra::backup::RunBackup(*doc_, deep, {{2026, 12, 8}, 9, 5}, {}).ok());
+
+    BackupDialog dialog(DialogMode::kRestore, *doc_, clock_, prompter_);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(dialog.width() >= 700 && dialog.width() <= 1000 && dialog.height() <= 700);
+    QTreeWidget* sets = dialog.catalogue();
+    QCOMPARE(sets->headerItem()->text(0), QStringLiteral("Data"));
+    QCOMPARE(sets->headerItem()->text(1), QStringLiteral("Conjunto"));
+    QVERIFY(!sets->header()->isHidden());
+    QCOMPARE(sets->topLevelItem(0)->text(0),
+             QString::fromUtf8("Terça-feira, 8 de Dezembro de 2026 9:05"));
+    QCOMPARE(sets->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(sets->textElideMode(), Qt::ElideMiddle);
+    QCOMPARE(sets->header()->sectionResizeMode(1), QHeaderView::Stretch);
+    // Both columns fit the view: the date whole, the folder elided.
+    QVERIFY(sets->header()->length() <= sets->viewport()->width());
+    QVERIFY(sets->header()->sectionSize(0) >=
+            sets->fontMetrics().horizontalAdvance(sets->topLevelItem(0)->text(0)));
+  }
+
+  void FolderChooserStartsAtTheNamedFolderAndOffersHome() {
+    const QString stick = QString::fromStdString(stick_.string());
+    const QString home = QString::fromStdString(platform::UserHomeFolder().string());
+    FolderChooserDialog there(stick_, data_, {}, prompter_);
+    there.show();
+    QCOMPARE(there.edit()->text(), stick);
+    QCOMPARE(there.folders()->filePath(there.tree()->currentIndex()), stick);
+    QListWidgetItem* home_place = there.places()->item(0);
+    QCOMPARE(home_place->text(), QStringLiteral("Pasta pessoal"));
+    QCOMPARE(home_place->data(Qt::UserRole).toString(), home);
+    QTest::mouseClick(there.places()->viewport(), Qt::LeftButton, {},
+                      there.places()->visualItemRect(home_place).center());
+    QCOMPARE(there.edit()->text(), home);
+    QCOMPARE(there.folders()->filePath(there.tree()->currentIndex()), home);
+
+    // A folder that is gone (a drive taken out) opens the chooser at home.
+    FolderChooserDialog gone(stick_ / "gone", data_, {}, prompter_);
+    QCOMPARE(gone.edit()->text(), home);
   }
 };
 

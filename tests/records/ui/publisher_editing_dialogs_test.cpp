@@ -1,5 +1,8 @@
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
+#include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -10,6 +13,8 @@
 #include "../../store/store_fixtures.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
+#include "records/household.h"
+#include "records/ui/date_lists.h"
 #include "records/ui/person_side_dialogs.h"
 #include "records/ui/publisher_chooser_dialog.h"
 #include "records/ui/publisher_editor_dialog.h"
@@ -28,6 +33,16 @@ class PublisherEditingDialogsTest : public QObject {
     QFile f(dir_.filePath("tdat9.bin"));
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+  }
+  // The one label whose buddy is `w`, or nothing.
+  static QLabel* LabelOf(QWidget* dialog, QWidget* w) {
+    QLabel* found = nullptr;
+    for (QLabel* l : dialog->findChildren<QLabel*>()) {
+      if (l->buddy() != w) continue;
+      if (found) return nullptr;
+      found = l;
+    }
+    return found;
   }
 
  private slots:
@@ -141,6 +156,94 @@ class PublisherEditingDialogsTest : public QObject {
     QVERIFY(dialog.focusWidget() != dialog.first);
     QCOMPARE(dialog.first->text(), QStringLiteral("M."));
     QCOMPARE(editor.form().first, std::string("M."));
+  }
+
+  void EveryEditorFieldHasItsLabelInTheForm() {
+    WriteData(test::HeaderRecord(23) + test::PersonRecord(23, 101, "Ana", "Borges"));
+    FixedClock clock(Date{2026, 1, 8});
+    ScriptedPrompter prompter;
+    store::Document doc(Folder(), clock, prompter);
+    QCOMPARE(doc.Open({}), store::OpenOutcome::kOpened);
+    store::Settings settings;
+    records::PublisherEditor editor(doc, settings, prompter, records::EditorMode::kEdit,
+                                    doc.db().FindRow(101));
+    records::ui::PublisherEditorDialog dialog(editor, nullptr, prompter);
+    dialog.show();
+    auto* form = qobject_cast<QFormLayout*>(dialog.layout());
+    QVERIFY(form);
+    const std::vector<std::pair<QWidget*, QString>> fields = {
+        {dialog.first, "Nome"},
+        {dialog.last, "Sobrenome"},
+        {dialog.address, QString::fromUtf8("Endereço")},
+        {dialog.home, "Home Phone"},
+        {dialog.mobile, "Celular"},
+        {dialog.work, "Telefone do Trabalho"},
+        {dialog.email, "E-Mail"},
+        {dialog.birth, "Data de Nascimento"},
+        {dialog.baptism, "Data de Batismo"},
+        {dialog.consent_date, "Data do consentimento"}};
+    for (const auto& [field, text] : fields) {
+      QLabel* label = LabelOf(&dialog, field);
+      QVERIFY2(label, qPrintable(text));
+      QCOMPARE(label->text(), text);
+      // Beside its field in the form, so the labels line up.
+      QCOMPARE(form->labelForField(field), label);
+    }
+    // The consent date and its label show only while consent is ticked.
+    QLabel* consent_label = LabelOf(&dialog, dialog.consent_date);
+    QVERIFY(!dialog.consent->isChecked());
+    QVERIFY(!dialog.consent_date->isVisible() && !consent_label->isVisible());
+    dialog.consent->click();
+    QVERIFY(dialog.consent_date->isVisible() && consent_label->isVisible());
+  }
+
+  void HouseholdListsAreHeadedAndAddAndRemoveMembers() {
+    WriteData(test::HeaderRecord(23) + test::PersonRecord(23, 101, "Ana", "Borges") +
+              test::PersonRecord(23, 102, "Eva", "Dias") +
+              test::PersonRecord(23, 103, "Rui", "Lopes") +
+              test::PersonRecord(23, 104, "Teo", "Matos", /*list_type=*/1));
+    FixedClock clock(Date{2026, 1, 8});
+    ScriptedPrompter prompter;
+    store::Document doc(Folder(), clock, prompter);
+    QCOMPARE(doc.Open({}), store::OpenOutcome::kOpened);
+    doc.db().row(doc.db().FindRow(102)).SetU16(188, 101);  // Eva lives with Ana
+
+    records::HouseholdEditor editor(doc.db(), 101, /*can_edit=*/true);
+    records::ui::HouseholdDialog dialog(editor);
+    dialog.show();
+    QLabel* members = LabelOf(&dialog, dialog.members);
+    QLabel* others = LabelOf(&dialog, dialog.candidates);
+    QVERIFY(members && others);
+    QCOMPARE(members->text(), QString::fromUtf8("Membros da família"));
+    QCOMPARE(others->text(), QString::fromUtf8("Publicadores sem família"));
+    QCOMPARE(dialog.members->count(), 1);
+    QCOMPARE(dialog.members->item(0)->text(), QStringLiteral("Dias, Eva"));
+    // Only active publishers in no household; the inactive Teo is not offered.
+    QCOMPARE(dialog.candidates->count(), 1);
+    QCOMPARE(dialog.candidates->item(0)->text(), QStringLiteral("Lopes, Rui"));
+
+    auto button = [&](const QString& text) {
+      for (QPushButton* b : dialog.findChildren<QPushButton*>())
+        if (b->text() == text) return b;
+      return static_cast<QPushButton*>(nullptr);
+    };
+    dialog.candidates->setCurrentRow(0);
+    QTest::mouseClick(button(QStringLiteral("Adicione um Membro")), Qt::LeftButton);
+    QCOMPARE(dialog.members->count(), 2);
+    QCOMPARE(dialog.candidates->count(), 0);
+    QCOMPARE(doc.db().row(doc.db().FindRow(103)).household(), std::uint16_t{101});
+    dialog.members->setCurrentRow(0);
+    QTest::mouseClick(button(QStringLiteral("Apagar")), Qt::LeftButton);
+    QCOMPARE(dialog.members->count(), 1);
+    QCOMPARE(doc.db().row(doc.db().FindRow(102)).household(), std::uint16_t{0});
+
+    // A member only looks: no candidates, no heading for them.
+    records::HouseholdEditor view(doc.db(), 101, /*can_edit=*/false);
+    records::ui::HouseholdDialog seen(view);
+    seen.show();
+    QVERIFY(LabelOf(&seen, seen.members)->isVisible());
+    QVERIFY(!LabelOf(&seen, seen.candidates)->isVisible());
+    QVERIFY(!seen.candidates->isVisible());
   }
 };
 
