@@ -73,6 +73,8 @@ ActionPanel::ActionPanel(QWidget* parent) : QWidget(parent) {
     b->setVisible(false);
     connect(b, &QPushButton::clicked, this, [this, id] {
       if (auto it = commands_.find(id); it != commands_.end() && it->second) it->second();
+      // The command's dialogs have closed: the month or its reports may have changed.
+      Refresh();
     });
     buttons_[id] = b;
   }
