@@ -22,9 +22,12 @@
 #include "main_window.h"
 #include "platform/qt/qt_translations.h"
 #include "platform/string_ids.h"
+#include "records/household.h"
 #include "records/publisher_chooser.h"
 #include "records/publisher_editor.h"
+#include "records/ui/person_side_dialogs.h"
 #include "records/ui/publisher_editor_dialog.h"
+#include "records/ui/student_dialogs.h"
 #include "report_view.h"
 #include "startup.h"
 #include "store/demo_congregation.h"
@@ -191,6 +194,27 @@ class LooksTest : public QObject {
              qPrintable(QStringLiteral("%1 x %2").arg(dialog.width()).arg(dialog.height())));
     const QStringList cut = CutTexts(&dialog);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+  }
+
+  void studentEditorAndHouseholdFitTheirTexts() {
+    store::Document& doc = *startup_->document();
+    records::PublisherEditor student(doc, startup_->settings(), prompter_,
+                                     records::EditorMode::kAdd, 0, records::EditorKind::kStudent);
+    records::ui::StudentEditorDialog editor(student, doc, startup_->settings(), prompter_,
+                                            startup_->window());
+    records::HouseholdEditor family(doc.db(), doc.db().row(1).id(), /*can_edit=*/true);
+    records::ui::HouseholdDialog household(family, startup_->window());
+    const std::pair<QDialog*, const char*> dialogs[] = {{&editor, "student_editor"},
+                                                        {&household, "household"}};
+    for (const auto& [dialog, name] : dialogs) {
+      dialog->show();
+      QVERIFY(QTest::qWaitForWindowExposed(dialog));
+      Keep(dialog, QString::fromLatin1(name));
+      QVERIFY2(dialog->width() <= 1000 && dialog->height() <= 700, name);
+      const QStringList cut = CutTexts(dialog);
+      QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+      dialog->hide();
+    }
   }
 
   void backupDialogsFitTheirTexts() {
