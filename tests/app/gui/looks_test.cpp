@@ -119,6 +119,20 @@ void Keep(QWidget* w, const QString& name) {
   QVERIFY2(w->grab().save(file), qPrintable(file));
 }
 
+// Shows a dialog, keeps its image and lists what is wrong with it: larger
+// than the smallest screen, or a text cut off. Hidden again afterwards.
+QStringList Look(QDialog* dialog, const QString& name) {
+  dialog->show();
+  QStringList wrong;
+  if (!QTest::qWaitForWindowExposed(dialog)) wrong << name + QStringLiteral(" not shown");
+  Keep(dialog, name);
+  if (dialog->width() > 1000 || dialog->height() > 700)
+    wrong << QStringLiteral("%1: %2 x %3").arg(name).arg(dialog->width()).arg(dialog->height());
+  wrong << CutTexts(dialog);
+  dialog->hide();
+  return wrong;
+}
+
 }  // namespace
 
 class LooksTest : public QObject {
@@ -187,13 +201,8 @@ class LooksTest : public QObject {
     records::PublisherEditor editor(doc, startup_->settings(), prompter_,
                                     records::EditorMode::kEdit, 1);
     records::ui::PublisherEditorDialog dialog(editor, &chooser, prompter_, startup_->window());
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    Keep(&dialog, QStringLiteral("publisher_editor"));
-    QVERIFY2(dialog.width() <= 1000 && dialog.height() <= 700,
-             qPrintable(QStringLiteral("%1 x %2").arg(dialog.width()).arg(dialog.height())));
-    const QStringList cut = CutTexts(&dialog);
-    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    const QStringList wrong = Look(&dialog, QStringLiteral("publisher_editor"));
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
   }
 
   void studentEditorAndHouseholdFitTheirTexts() {
@@ -207,13 +216,8 @@ class LooksTest : public QObject {
     const std::pair<QDialog*, const char*> dialogs[] = {{&editor, "student_editor"},
                                                         {&household, "household"}};
     for (const auto& [dialog, name] : dialogs) {
-      dialog->show();
-      QVERIFY(QTest::qWaitForWindowExposed(dialog));
-      Keep(dialog, QString::fromLatin1(name));
-      QVERIFY2(dialog->width() <= 1000 && dialog->height() <= 700, name);
-      const QStringList cut = CutTexts(dialog);
-      QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
-      dialog->hide();
+      const QStringList wrong = Look(dialog, QString::fromLatin1(name));
+      QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
     }
   }
 
@@ -222,14 +226,10 @@ class LooksTest : public QObject {
     for (const auto mode : {backup::DialogMode::kBackup, backup::DialogMode::kRestore}) {
       backup::ui::BackupDialog dialog(mode, *startup_->document(), clock, prompter_,
                                       startup_->window());
-      dialog.show();
-      QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-      QVERIFY2(dialog.width() <= 1000 && dialog.height() <= 700,
-               qPrintable(QStringLiteral("%1 x %2").arg(dialog.width()).arg(dialog.height())));
-      Keep(&dialog, mode == backup::DialogMode::kBackup ? QStringLiteral("backup_dialog")
-                                                        : QStringLiteral("restore_dialog"));
-      const QStringList cut = CutTexts(&dialog);
-      QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+      const QStringList wrong =
+          Look(&dialog, mode == backup::DialogMode::kBackup ? QStringLiteral("backup_dialog")
+                                                            : QStringLiteral("restore_dialog"));
+      QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
     }
   }
 
@@ -249,13 +249,8 @@ class LooksTest : public QObject {
                                                         {&mail, "mail_settings"},
                                                         {&folders, "folder_chooser"}};
     for (const auto& [dialog, name] : dialogs) {
-      dialog->show();
-      QVERIFY(QTest::qWaitForWindowExposed(dialog));
-      Keep(dialog, QString::fromLatin1(name));
-      QVERIFY2(dialog->width() <= 1000 && dialog->height() <= 700, name);
-      const QStringList cut = CutTexts(dialog);
-      QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
-      dialog->hide();
+      const QStringList wrong = Look(dialog, QString::fromLatin1(name));
+      QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
     }
   }
 
@@ -263,11 +258,8 @@ class LooksTest : public QObject {
     const store::FirstStart start(
         {std::nullopt, dir_.path().toStdString(), dir_.path().toStdString(), "/home/u", {}});
     WelcomeDialog dialog(start, prompter_);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    Keep(&dialog, QStringLiteral("welcome"));
-    const QStringList cut = CutTexts(&dialog);
-    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    const QStringList wrong = Look(&dialog, QStringLiteral("welcome"));
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
   }
 
   void cleanupTestCase() { startup_.reset(); }
