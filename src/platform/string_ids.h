@@ -1093,7 +1093,7 @@ inline constexpr int kCliCsvPairForm = 23827;    // %1 text
 inline constexpr int kCliCsvMapForm = 23828;     // %1 text
 
 // First start and the home view
-inline constexpr int kWelcomeTitle = 23547;
+inline constexpr int kWelcomeTitle = 23547;  // %1 the program
 inline constexpr int kWelcomeQuestion = 23548;
 inline constexpr int kWelcomeDemo = 23549;
 inline constexpr int kWelcomeDemoNote = 23550;

@@ -27,7 +27,9 @@ WelcomeDialog::WelcomeDialog(const store::FirstStart& start, Prompter& prompter,
   page->setContentsMargins(32, 28, 32, 20);
   page->setSpacing(10);
 
-  auto* title = new QLabel(qt::Text(str::kWelcomeTitle) + QStringLiteral(" \u2014 ") + app, this);
+  auto* title = new QLabel(
+      qt::FromAnsi(Strings().Format(str::kWelcomeTitle, {Strings().Part(str::kAppTitle, 0)})),
+      this);
   QFont big = title->font();
   big.setPointSizeF(big.pointSizeF() * 1.6);
   big.setBold(true);
