@@ -1,12 +1,11 @@
 #include "platform/data_folder.h"
 
-#include <pwd.h>
 #include <unistd.h>
 
 #include <cstdlib>
-#include <vector>
 
 #include "platform/codepage.h"
+#include "platform/folder_shortcuts.h"
 #include "platform/string_ids.h"
 #include "platform/string_table.h"
 
@@ -16,17 +15,6 @@ namespace {
 std::string Env(const char* name) {
   const char* value = std::getenv(name);
   return value ? value : "";
-}
-
-std::string HomeFolder() {
-  std::string home = Env("HOME");
-  if (!home.empty()) return home;
-  std::vector<char> buffer(16384);
-  passwd entry{};
-  passwd* found = nullptr;
-  if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found)
-    return found->pw_dir;
-  return "";
 }
 
 }  // namespace
@@ -43,8 +31,8 @@ bool HoldsCongregation(const Path& folder) {
 DataFolderInputs DataFolderInputsFromEnvironment(std::optional<Path> data_option) {
   std::error_code ec;
   Path current = std::filesystem::current_path(ec);
-  return {std::move(data_option), ec ? Path("/") : current, Env("XDG_DATA_HOME"), HomeFolder(),
-          std::nullopt};
+  return {std::move(data_option), ec ? Path("/") : current, Env("XDG_DATA_HOME"),
+          UserHomeFolder().string(), std::nullopt};
 }
 
 Path ChooseDataFolder(const DataFolderInputs& in) {
@@ -70,9 +58,9 @@ Path DemoDataFolder(const DataFolderInputs& in) {
   return DefaultDataFolder(in) / "demo";
 }
 
-bool IsFirstStart(const DataFolderInputs& in) {
+bool IsFirstStart(const DataFolderInputs& in, const Path& chosen) {
   if (in.data_option && !in.data_option->empty()) return false;
-  return !HoldsCongregation(ChooseDataFolder(in));
+  return !HoldsCongregation(chosen);
 }
 
 Status PrepareDataFolder(const Path& folder) {

@@ -35,8 +35,8 @@ Path DemoDataFolder(const DataFolderInputs& inputs);
 bool HoldsCongregation(const Path& folder);
 
 // A start without a congregation to open: no folder named on the command
-// line and no main data file where the program would look.
-bool IsFirstStart(const DataFolderInputs& inputs);
+// line and no main data file in `chosen`, the folder ChooseDataFolder gave.
+bool IsFirstStart(const DataFolderInputs& inputs, const Path& chosen);
 
 // Creates the folder (private, 0700) when it does not exist yet.
 Status PrepareDataFolder(const Path& folder);

@@ -73,7 +73,7 @@ Path UserHomeFolder() {
   std::vector<char> buffer;
   passwd entry{};
   const passwd* found = PasswordEntry(buffer, entry);
-  return found && found->pw_dir ? Path(found->pw_dir) : Path("/");
+  return found && found->pw_dir ? Path(found->pw_dir) : Path();
 }
 
 std::string UserLoginName() {

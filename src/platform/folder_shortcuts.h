@@ -20,7 +20,8 @@ Path StartFolder(const Path& named, const Path& home);
 // place sorted by name; a folder reached twice through links is listed once.
 std::vector<Path> RemovableDriveFolders(const Path& root, std::string_view user);
 
-// The user's home folder ($HOME, else the password database) and login name.
+// The user's home folder ($HOME, else the password database; empty when
+// neither knows it) and login name.
 Path UserHomeFolder();
 std::string UserLoginName();
 

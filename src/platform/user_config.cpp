@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "platform/data_folder.h"
+#include "platform/folder_shortcuts.h"
 #include "platform/ini_file.h"
 
 namespace ledra::platform {
@@ -22,7 +22,7 @@ Path UserConfigPath(std::string_view xdg_config_home, std::string_view home) {
 
 Path UserConfigPathFromEnvironment() {
   const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  return UserConfigPath(xdg ? xdg : "", DataFolderInputsFromEnvironment(std::nullopt).home);
+  return UserConfigPath(xdg ? xdg : "", UserHomeFolder().string());
 }
 
 UserConfig LoadUserConfig(const Path& file) {

@@ -39,16 +39,16 @@ TEST(DataFolder, TheFolderLastOpenedWhileItStillHoldsACongregation) {
   TempFolder cwd, old;
   DataFolderInputs in{std::nullopt, cwd.path(), "/xdg", "/home/u", old.path()};
   EXPECT_EQ(ChooseDataFolder(in), Path("/xdg/ledra")) << "no data there yet";
-  EXPECT_TRUE(IsFirstStart(in));
+  EXPECT_TRUE(IsFirstStart(in, ChooseDataFolder(in)));
   WriteFixture(old.path() / "tdat9.bin", "x");
   EXPECT_EQ(ChooseDataFolder(in), old.path());
-  EXPECT_FALSE(IsFirstStart(in));
+  EXPECT_FALSE(IsFirstStart(in, ChooseDataFolder(in)));
   // The current folder with a main file still comes first.
   WriteFixture(cwd.path() / "tdat9.bin", "x");
   EXPECT_EQ(ChooseDataFolder(in), cwd.path());
   // A folder named on the command line is never a first start, even when new.
   in.data_option = Path("nova");
-  EXPECT_FALSE(IsFirstStart(in));
+  EXPECT_FALSE(IsFirstStart(in, ChooseDataFolder(in)));
   EXPECT_EQ(DemoDataFolder(in), Path("/xdg/ledra/demo"));
 }
 

@@ -52,7 +52,7 @@ Startup::Outcome Startup::Start() {
       platform::DataFolderInputsFromEnvironment(options_.data_folder);
   inputs.remembered = user_config_.data_folder;
   data_folder_ = platform::ChooseDataFolder(inputs);
-  const bool first_start = platform::IsFirstStart(inputs);
+  const bool first_start = platform::IsFirstStart(inputs, data_folder_);
   if (auto other = ClaimInstance(first_start)) return *other;
   if (first_start) {
     if (auto left = Welcome(inputs)) return *left;

@@ -34,7 +34,8 @@ FolderChooserDialog::FolderChooserDialog(const platform::Path& start,
   auto* layout = new QVBoxLayout(this);
   if (!caption.empty()) layout->addWidget(new QLabel(qt::FromAnsi(caption), this));
 
-  const platform::Path home = platform::UserHomeFolder();
+  const platform::Path known_home = platform::UserHomeFolder();
+  const platform::Path home = known_home.empty() ? platform::Path("/") : known_home;
   places_ = new QListWidget(this);
   auto add_place = [this](const QString& text, const platform::Path& folder) {
     auto* item = new QListWidgetItem(text, places_);
